@@ -26,8 +26,9 @@ public:
 
     bool mounted() const { return mounted_; }
     void MakeReadOnly() {
-        mounted_ = ::mount("tmpfs", dir_.path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY,
-                           nullptr) == 0 && mounted_;
+        mounted_ =
+            ::mount("tmpfs", dir_.path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0 &&
+            mounted_;
     }
     const std::filesystem::path& path() const { return dir_.path(); }
 

@@ -1,0 +1,74 @@
+#include "gui/gui_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <QtTest>
+
+namespace brivonce::testing {
+
+QMessageBox::StandardButton ScriptedMessageBoxes::Show(QWidget*, Icon icon, const QString& title,
+                                                       const QString& text,
+                                                       QMessageBox::StandardButtons) {
+    shown.append({icon, title, text});
+    if (answers.empty()) {
+        return QMessageBox::Ok;
+    }
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+TestRun::TestRun(const QString& dataFolder, bool trayAvailable) {
+    Services services;
+    auto boxesOwned = std::make_unique<ScriptedMessageBoxes>();
+    auto clockOwned = std::make_unique<FakeClock>();
+    auto desktopOwned = std::make_unique<FakeDesktop>();
+    boxes = boxesOwned.get();
+    clock = clockOwned.get();
+    desktop = desktopOwned.get();
+    services.messageBoxes = std::move(boxesOwned);
+    services.clock = std::move(clockOwned);
+    services.desktop = std::move(desktopOwned);
+    services.trayAvailable = [trayAvailable] { return trayAvailable; };
+    application = std::make_unique<Application>(QStringList{"brivonce", "--data-dir", dataFolder},
+                                                std::move(services));
+    application->context().splashMilliseconds = 50;
+}
+
+TestRun::~TestRun() = default;
+
+void FailOnUnexpectedWarnings() {
+    // The offscreen platform has no window manager and no tray; these say so.
+    QTest::failOnWarning(
+        QRegularExpression("^(?!This plugin does not support|.*No such signal "
+                           "QPlatformNativeInterface::systemTrayWindowChanged).*"));
+}
+
+void OnNextModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+
+void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes) {
+    QDir().mkpath(folder);
+    QFile file(folder + "/" + name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace brivonce::testing

@@ -15,7 +15,9 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
 
 TEST(Cp1252, FrenchLettersAndTheHighBlockMapBothWays) {
     EXPECT_EQ(Cp1252ToUtf8("f\xEAte \xE0 l'\xE9t\xE9"), "fête à l'été");
-    EXPECT_EQ(Utf8ToCp1252("Œuvre €5 – «oui»"), "\x8Cuvre \x80" "5 \x96 \xABoui\xBB");
+    EXPECT_EQ(Utf8ToCp1252("Œuvre €5 – «oui»"),
+              "\x8Cuvre \x80"
+              "5 \x96 \xABoui\xBB");
     EXPECT_EQ(Cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
 }
 
@@ -26,9 +28,9 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
 }
 
 TEST(Cp1252, MalformedUtf8BecomesQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");         // truncated sequence
-    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");      // overlong lead byte
-    EXPECT_EQ(Utf8ToCp1252("\xE9t\xE9"), "?t?");    // raw Latin-1 bytes
+    EXPECT_EQ(Utf8ToCp1252("a\xC3"), "a?");       // truncated sequence
+    EXPECT_EQ(Utf8ToCp1252("\xC0\xAF"), "??");    // overlong lead byte
+    EXPECT_EQ(Utf8ToCp1252("\xE9t\xE9"), "?t?");  // raw Latin-1 bytes
 }
 
 }  // namespace

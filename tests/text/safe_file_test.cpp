@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 using testing::MountedTmpfs;
 using testing::ScratchDir;
 
-std::string Read(const fs::path& file) { return ReadWholeFile(file, kCannotOpen).value(); }
+std::string Read(const fs::path& file) {
+    return ReadWholeFile(file, kCannotOpen).value();
+}
 
 size_t EntryCount(const fs::path& folder) {
     return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));

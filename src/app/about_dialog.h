@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace brivonce {
+
+// "A propos": the program's icon, name and version.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+
+    QLabel* ProgramIcon;
+    QLabel* ProductName;
+    QLabel* Version;
+    QLabel* Comments;
+    QPushButton* OKButton;
+};
+
+}  // namespace brivonce

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+namespace brivonce {
+
+class Clock;
+class Desktop;
+class MessageBoxes;
+class TAboutBox;
+class TConfirm;
+class TMainForm;
+class TTrayForm;
+
+// The windows created once at start-up, so each can reach the others.
+struct AppWindows {
+    TTrayForm* trayForm = nullptr;
+    TMainForm* mainForm = nullptr;
+    TConfirm* confirm = nullptr;
+    TAboutBox* aboutBox = nullptr;
+};
+
+// What every window is given at construction: where the data lives and the
+// services that tests replace with fakes.
+struct AppContext {
+    std::string dataFolder;  // always ends with "/"
+    QString programPath;     // full path of the running program file
+    Clock* clock = nullptr;
+    MessageBoxes* messageBoxes = nullptr;
+    Desktop* desktop = nullptr;
+    std::function<bool()> trayAvailable;
+    int splashMilliseconds = 2000;
+    AppWindows windows;
+};
+
+}  // namespace brivonce

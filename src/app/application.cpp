@@ -1,0 +1,167 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QProcessEnvironment>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QTranslator>
+
+#include "app/about_dialog.h"
+#include "app/confirm_dialog.h"
+#include "app/data_folder.h"
+#include "app/splash_window.h"
+#include "app/tray_window.h"
+#include "memo/main_window.h"
+#include "platform/single_instance.h"
+#include "platform/termination_signals.h"
+#include "text/error.h"
+
+namespace brivonce {
+namespace {
+
+std::optional<std::filesystem::path> DataDirOption(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--data-dir" && i + 1 < arguments.size()) {
+            return arguments[i + 1].toStdString();
+        }
+        if (arguments[i].startsWith("--data-dir=")) {
+            return arguments[i].mid(11).toStdString();
+        }
+    }
+    return std::nullopt;
+}
+
+std::string DataFolderFor(const QStringList& arguments) {
+    auto environment = QProcessEnvironment::systemEnvironment();
+    DataFolderSources sources{
+        QFileInfo(QCoreApplication::applicationFilePath()).absolutePath().toStdString(),
+        DataDirOption(arguments), environment.value("XDG_DATA_HOME").toStdString(),
+        environment.value("HOME").toStdString()};
+    return ChooseDataFolder(sources);
+}
+
+// "MS Sans Serif 8" of the original look: the platform's 8-point sans-serif.
+QFont DialogFont() {
+    QFont font("Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
+
+template <typename Window>
+Window* Keep(std::vector<std::unique_ptr<QWidget>>& windows, Window* window) {
+    windows.emplace_back(window);
+    return window;
+}
+
+}  // namespace
+
+Application::Application(const QStringList& arguments, Services services)
+    : m_arguments(arguments), m_services(std::move(services)) {
+    QApplication::setApplicationName("brivonce");
+    QApplication::setApplicationDisplayName(kTitle);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(DialogFont());
+    m_context.programPath = QCoreApplication::applicationFilePath();
+    m_context.clock = m_services.clock.get();
+    m_context.messageBoxes = m_services.messageBoxes.get();
+    m_context.desktop = m_services.desktop.get();
+    m_context.trayAvailable = m_services.trayAvailable ? m_services.trayAvailable : [] {
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    };
+}
+
+Application::~Application() {
+    while (!m_windows.empty()) {
+        m_windows.pop_back();
+    }
+}
+
+StartResult Application::Start() {
+    // Nothing is read or written before we know we are the only copy.
+    m_guard = std::make_unique<SingleInstanceGuard>(QFileInfo(m_context.programPath).fileName());
+    if (!m_guard->Acquire()) {
+        return StartResult::kAlreadyRunning;
+    }
+    m_signals = std::make_unique<TerminationSignals>();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        StartUp();
+    } catch (const Error& error) {
+        QApplication::restoreOverrideCursor();
+        m_context.messageBoxes->ShowError(nullptr, error.what());
+        return StartResult::kFailed;
+    }
+    QApplication::restoreOverrideCursor();
+    if (m_ended) {
+        return StartResult::kEnded;
+    }
+    TMainForm* mainForm = m_context.windows.mainForm;
+    if (mainForm->ShowOnStartTicked() || !m_context.trayAvailable()) {
+        mainForm->show();
+    }
+    return m_ended ? StartResult::kEnded : StartResult::kRunning;
+}
+
+void Application::StartUp() {
+    m_context.dataFolder = DataFolderFor(m_arguments);
+    EnsureDataFolder(m_context.dataFolder);
+    CreateWindows();
+    ShowSplashIfPresent(m_context.dataFolder, m_context.splashMilliseconds);
+}
+
+void Application::CreateWindows() {
+    AppWindows& windows = m_context.windows;
+    windows.trayForm = Keep(m_windows, new TTrayForm(m_context));
+    QObject::connect(windows.trayForm, &TTrayForm::EndRequested, [this] { End(); });
+    QObject::connect(m_signals.get(), &TerminationSignals::Requested, windows.trayForm,
+                     &TTrayForm::SessionEnding);
+    QObject::connect(
+        qApp, &QGuiApplication::commitDataRequest, windows.trayForm,
+        [trayForm = windows.trayForm](QSessionManager&) { trayForm->SessionEnding(); });
+    windows.mainForm = Keep(m_windows, new TMainForm(m_context));
+    QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
+                     &TTrayForm::FormCloseQuery);
+    windows.trayForm->AttachMenu(windows.mainForm->PopupMenu1);
+    windows.confirm = Keep(m_windows, new TConfirm);
+    windows.aboutBox = Keep(m_windows, new TAboutBox);
+}
+
+void Application::End() {
+    m_ended = true;
+    // exit(), not quit(): quit() first asks every window to close, and the memo
+    // window's close only hides it.
+    QCoreApplication::exit(0);
+}
+
+void InstallFrenchTranslations() {
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::French), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator);
+    }
+}
+
+int RunBrivonce(int argc, char** argv) {
+    QApplication app(argc, argv);
+    InstallFrenchTranslations();
+    Application application(app.arguments(), Services{});
+    switch (application.Start()) {
+        case StartResult::kRunning:
+            if (app.arguments().contains("--exit-after-start")) {
+                // Start-up measurement: leave as soon as the event loop runs.
+                QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
+            }
+            return app.exec();
+        case StartResult::kFailed:
+            return 1;
+        case StartResult::kAlreadyRunning:
+        case StartResult::kEnded:
+            return 0;
+    }
+    return 0;
+}
+
+}  // namespace brivonce

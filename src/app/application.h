@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/clock.h"
+#include "app/message_boxes.h"
+#include "platform/desktop.h"
+
+namespace brivonce {
+
+class SingleInstanceGuard;
+class TerminationSignals;
+
+// The services a run uses; tests hand in fakes.
+struct Services {
+    std::unique_ptr<Clock> clock = std::make_unique<Clock>();
+    std::unique_ptr<MessageBoxes> messageBoxes = std::make_unique<MessageBoxes>();
+    std::unique_ptr<Desktop> desktop = std::make_unique<Desktop>();
+    std::function<bool()> trayAvailable;  // empty: ask the desktop
+};
+
+enum class StartResult { kRunning, kAlreadyRunning, kFailed, kEnded };
+
+// One run of the program: the start-up sequence, the windows it creates, and
+// their destruction at the end. Needs a QApplication.
+class Application {
+public:
+    Application(const QStringList& arguments, Services services);
+    ~Application();
+
+    // Runs the start-up sequence. Anything but kRunning means this copy ends
+    // at once and the caller skips the event loop.
+    StartResult Start();
+
+    AppContext& context() { return m_context; }
+
+private:
+    void StartUp();
+    void CreateWindows();
+    void End();
+
+    QStringList m_arguments;
+    Services m_services;
+    AppContext m_context;
+    std::unique_ptr<SingleInstanceGuard> m_guard;
+    std::unique_ptr<TerminationSignals> m_signals;
+    std::vector<std::unique_ptr<QWidget>> m_windows;  // destroyed in reverse order
+    bool m_ended = false;
+};
+
+// Loads Qt's own French texts for its standard dialogs.
+void InstallFrenchTranslations();
+
+// The whole program: used by main().
+int RunBrivonce(int argc, char** argv);
+
+}  // namespace brivonce

@@ -1,0 +1,42 @@
+#include "app/data_folder.h"
+
+#include "text/error.h"
+
+namespace brivonce {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string WithFinalSlash(const fs::path& folder) {
+    std::string text = folder.lexically_normal().string();
+    if (text.empty() || text.back() != '/') {
+        text += '/';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ChooseDataFolder(const DataFolderSources& sources) {
+    if (sources.dataDirOption) {
+        return WithFinalSlash(fs::absolute(*sources.dataDirOption));
+    }
+    std::error_code ec;
+    if (fs::is_regular_file(sources.programFolder / "brivonce.ini", ec)) {
+        return WithFinalSlash(sources.programFolder);
+    }
+    fs::path base = !sources.xdgDataHome.empty() && fs::path(sources.xdgDataHome).is_absolute()
+                        ? fs::path(sources.xdgDataHome)
+                        : fs::path(sources.home) / ".local" / "share";
+    return WithFinalSlash(base / "brivonce");
+}
+
+void EnsureDataFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!fs::is_directory(folder, ec)) {
+        throw Error(FormatMessage(kCannotCreateFolder, folder));
+    }
+}
+
+}  // namespace brivonce

@@ -1,0 +1,113 @@
+#include "app/tray_window.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QTimer>
+
+#include "app/app_context.h"
+#include "app/confirm_dialog.h"
+#include "app/message_boxes.h"
+#include "memo/main_window.h"
+#include "text/error.h"
+
+namespace brivonce {
+
+TTrayForm::TTrayForm(AppContext& context) : m_context(context) {
+    setObjectName("TrayForm");
+    RxTrayIcon1 = new QSystemTrayIcon(QIcon(":/icons/brivonce.svg"), this);
+    RxTrayIcon1->setObjectName("RxTrayIcon1");
+    RxTrayIcon1->setToolTip(kTitle);
+    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, &TTrayForm::RxTrayIcon1Click);
+    // Some desktops start their tray after the program: watch for it.
+    m_trayWatch = new QTimer(this);
+    m_trayWatch->setInterval(2000);
+    connect(m_trayWatch, &QTimer::timeout, this, &TTrayForm::ShowIconWhenTrayAppears);
+}
+
+void TTrayForm::AttachMenu(QMenu* menu) {
+    RxTrayIcon1->setContextMenu(menu);
+    ShowIconWhenTrayAppears();
+    if (!RxTrayIcon1->isVisible()) {
+        m_trayWatch->start();
+    }
+}
+
+void TTrayForm::ShowIconWhenTrayAppears() {
+    if (m_context.trayAvailable && m_context.trayAvailable()) {
+        RxTrayIcon1->show();
+        m_trayWatch->stop();
+    }
+}
+
+void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick) {
+        return;
+    }
+    TMainForm* mainForm = m_context.windows.mainForm;
+    if (mainForm->isMinimized()) {
+        mainForm->showNormal();
+    } else {
+        mainForm->show();
+    }
+    mainForm->raise();
+    mainForm->activateWindow();
+}
+
+bool TTrayForm::TrySaveAll() {
+    try {
+        m_context.windows.mainForm->SaveAll();
+        return true;
+    } catch (const Error& error) {
+        m_context.messageBoxes->ShowError(nullptr, error.what());
+        return false;
+    }
+}
+
+void TTrayForm::FormCloseQuery() {
+    TMainForm* mainForm = m_context.windows.mainForm;
+    TConfirm* confirm = m_context.windows.confirm;
+    if (!TrySaveAll()) {
+        return;
+    }
+    if (confirm->isVisible() || mainForm->PromptOnClose()) {
+        End();
+        return;
+    }
+    confirm->CheckBox->setChecked(false);
+    confirm->exec();
+    if (m_ending) {
+        return;  // a second request ended the program while the box was open
+    }
+    bool dontAskAgain = confirm->CheckBox->isChecked();
+    switch (confirm->LastChoice()) {
+        case TConfirm::kQuit:
+            mainForm->SetPromptOnClose(mainForm->PromptOnClose() || dontAskAgain);
+            if (TrySaveAll()) {
+                End();
+            }
+            break;
+        case TConfirm::kHide:
+            mainForm->close();
+            if (dontAskAgain) {
+                mainForm->SetPromptOnClose(true);
+            }
+            break;
+        case TConfirm::kCancel:
+            break;
+    }
+}
+
+void TTrayForm::SessionEnding() {
+    TrySaveAll();
+    End();
+}
+
+void TTrayForm::End() {
+    m_ending = true;
+    if (m_context.windows.confirm->isVisible()) {
+        m_context.windows.confirm->reject();  // let its pending exec() return
+    }
+    emit EndRequested();
+}
+
+}  // namespace brivonce

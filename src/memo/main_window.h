@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "settings/settings.h"
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QPlainTextEdit;
+
+namespace brivonce {
+
+struct AppContext;
+
+// The memo window: the program's face and the owner of its menu, its data
+// folder and its settings.
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(AppContext& context);
+
+    const std::string& DataFolder() const { return m_dataFolder; }
+    bool ShowOnStartTicked() const;
+    bool PromptOnClose() const { return m_settings.config.promptOnClose; }
+    void SetPromptOnClose(bool value) { m_settings.config.promptOnClose = value; }
+    // False until the first showing has run its initialisation.
+    bool Initialised() const { return !m_firstShowing; }
+
+    // Writes the memo and the settings; raises Error on failure.
+    void SaveAll();
+
+    QMenu* PopupMenu1;
+    QPlainTextEdit* Memo;
+    QComboBox* ComboBox;
+
+    // Menu items, named as in the program's documentation.
+    QAction* winstart;
+    QAction* ShowOnStart;
+    QAction* Toujoursvisible1;
+    QAction* Alarmesonore1;
+    QAction* Sonassociauxalarmes1;
+    QAction* Aucun1;
+    QAction* Vertical1;
+    QAction* Horizontal1;
+    QAction* Lesdeux1;
+    QAction* Aucune1;
+    QAction* Jourcourant1;
+    QAction* Toutes1;
+    QAction* Insrerdateetheure1;
+    QAction* Effacer1;
+    QAction* Configurationdelimpression1;
+    QAction* Imprimer1;
+    QAction* Quitter1;
+    QAction* Calendrier1;
+    QAction* Couper1;
+    QAction* Copier1;
+    QAction* Coller1;
+    QAction* Supprimer1;
+    QAction* Toutslectionner1;
+    QAction* Police;
+    QAction* Couleur1;
+    QAction* Rendezvous1;
+    QAction* Courses1;
+    QAction* Listedesactivitspasses1;
+    QAction* Listedetouteslesactivits1;
+    QAction* Aide1;
+    QAction* Apropos1;
+    QAction* Connexionausitewebdelauteur1;
+    QAction* Quitter2;
+
+signals:
+    // "&Quitter": ask the application window to close.
+    void QuitRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenu();
+    void FormShow();
+    void LoadMemo();
+    Settings CurrentSettings() const;
+
+    void PopupMenu1Popup();
+    void AideClick();
+    void AboutClick();
+    void Connexionausitewebdelauteur1Click();
+
+    AppContext& m_context;
+    std::string m_dataFolder;
+    Settings m_settings;
+    bool m_firstShowing = true;
+    bool m_memoLoaded = false;
+};
+
+}  // namespace brivonce

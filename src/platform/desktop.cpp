@@ -1,0 +1,26 @@
+#include "platform/desktop.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+
+namespace brivonce {
+
+bool Desktop::OpenUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+QString FindShippedFile(const QString& name) {
+    const QString candidates[] = {
+        QCoreApplication::applicationDirPath() + "/../share/brivonce/" + name,
+        QStringLiteral(BRIVONCE_SOURCE_DATA_DIR) + "/" + name,
+    };
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile()) {
+            return QFileInfo(candidate).canonicalFilePath();
+        }
+    }
+    return {};
+}
+
+}  // namespace brivonce

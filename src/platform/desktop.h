@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace brivonce {
+
+// The desktop's services the program asks for: opening a web page or a local
+// help page in the user's browser.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual bool OpenUrl(const QUrl& url);
+};
+
+// A file the program ships (help page, default sound): found beside an
+// installed program in ../share/brivonce, else in the source tree it was built
+// from. Empty when neither has it.
+QString FindShippedFile(const QString& name);
+
+}  // namespace brivonce

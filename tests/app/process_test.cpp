@@ -1,0 +1,94 @@
+// The real program as separate processes: one copy per user, and SIGTERM.
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+
+#include "gui/gui_test_support.h"
+
+using namespace brivonce::testing;
+
+class ProcessTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString Runtime() const { return m_dir.path() + "/runtime"; }
+
+    void Launch(QProcess& process, const QString& dataFolder) {
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_RUNTIME_DIR", Runtime());
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(BRIVONCE_BINARY, {"--data-dir", dataFolder});
+        QVERIFY(process.waitForStarted());
+    }
+
+    // The running copy holds its lock and has written nothing yet.
+    void WaitUntilRunning(const QString& dataFolder) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(Runtime() + "/brivonce.lock"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(dataFolder).exists(), 20000);
+        QTest::qWait(300);  // let it reach its event loop
+    }
+
+private slots:
+    void init() {
+        QVERIFY(m_dir.isValid());
+        QDir().mkpath(Runtime());
+        QFile::setPermissions(Runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void secondCopyEndsAtOnceAndTouchesNothing() {
+        QProcess first;
+        Launch(first, m_dir.path() + "/first");
+        WaitUntilRunning(m_dir.path() + "/first");
+
+        QProcess second;
+        Launch(second, m_dir.path() + "/second");
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(!QDir(m_dir.path() + "/second").exists());
+        QCOMPARE(first.state(), QProcess::Running);
+
+        ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+        QVERIFY(first.waitForFinished(10000));
+    }
+
+    void sigtermSavesTheSettingsAndEnds() {
+        QString folder = m_dir.path() + "/data";
+        QProcess program;
+        Launch(program, folder);
+        WaitUntilRunning(folder);
+        QVERIFY(!QFile::exists(folder + "/brivonce.ini"));
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QByteArray ini = ReadFile(folder + "/brivonce.ini");
+        QVERIFY(ini.startsWith("[MainW]\r\n"));
+        QVERIFY(ini.endsWith("ShowOnStart=1\r\n"));
+        QVERIFY(!QFile::exists(Runtime() + "/brivonce.lock"));  // released at the end
+    }
+
+    void lockLeftByACrashedCopyIsTakenOver() {
+        QString folder = m_dir.path() + "/data";
+        QProcess crashed;
+        Launch(crashed, folder);
+        WaitUntilRunning(folder);
+        crashed.kill();  // SIGKILL: the lock file stays behind
+        QVERIFY(crashed.waitForFinished(10000));
+        QVERIFY(QFile::exists(Runtime() + "/brivonce.lock"));
+
+        QProcess next;
+        Launch(next, folder);
+        QTest::qWait(1500);
+        QCOMPARE(next.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(next.processId()), SIGTERM);
+        QVERIFY(next.waitForFinished(10000));
+        QCOMPARE(next.exitCode(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProcessTest)
+#include "process_test.moc"

@@ -1,0 +1,249 @@
+// Start-up, the tray, the quit confirmation and session end, driven through
+// the real windows on a scratch data folder.
+#include <QCheckBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "app/confirm_dialog.h"
+#include "app/splash_window.h"
+#include "app/tray_window.h"
+#include "gui/gui_test_support.h"
+#include "memo/main_window.h"
+
+using namespace brivonce;
+using namespace brivonce::testing;
+
+namespace {
+
+// Presses one of the quit confirmation's buttons, ticking its box first.
+void AnswerConfirm(bool tick, const char* button) {
+    OnNextModal([tick, button](QWidget* modal) {
+        auto* confirm = qobject_cast<TConfirm*>(modal);
+        QVERIFY(confirm);
+        confirm->CheckBox->setChecked(tick);
+        QTest::mouseClick(confirm->findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString Folder() const { return m_dir.path() + "/data"; }
+    QString Ini() const { return QString::fromUtf8(ReadFile(Folder() + "/brivonce.ini")); }
+
+private slots:
+    void init() {
+        FailOnUnexpectedWarnings();
+        QVERIFY(m_dir.isValid());
+        QDir(Folder()).removeRecursively();
+    }
+
+    void cancelAndEscapeKeepRunningAndIgnoreTheTick() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QVERIFY(mainForm->isVisible());
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+
+        AnswerConfirm(true, "CancelBtn");
+        mainForm->Quitter1->trigger();
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(!mainForm->PromptOnClose());
+
+        OnNextModal([](QWidget* modal) {
+            qobject_cast<TConfirm*>(modal)->CheckBox->setChecked(true);
+            QTest::keyClick(modal, Qt::Key_Escape);
+        });
+        mainForm->Quitter2->trigger();
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(!mainForm->PromptOnClose());
+        QVERIFY(Ini().contains("PromptOnClose=0"));  // the close request saved first
+    }
+
+    void quitWithTheTickStoresPromptOnClose() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        AnswerConfirm(true, "OKBtn");
+        run.context().windows.mainForm->Quitter1->trigger();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(Ini().contains("PromptOnClose=1\r\n"));
+    }
+
+    void hideWithTheTickMakesTheNextQuitSilent() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        AnswerConfirm(true, "MinimizeBtn");
+        mainForm->Quitter1->trigger();
+        QVERIFY(!mainForm->isVisible());
+        QCOMPARE(ended.count(), 0);
+
+        mainForm->Quitter1->trigger();  // no box may open now
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!run.context().windows.confirm->isVisible());
+        QVERIFY(Ini().contains("PromptOnClose=1\r\n"));
+    }
+
+    void closeBoxActsAsCancelEvenAfterAnEarlierChoice() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        AnswerConfirm(false, "MinimizeBtn");
+        mainForm->Quitter1->trigger();
+        QCOMPARE(run.context().windows.confirm->LastChoice(), TConfirm::kHide);
+        OnNextModal([](QWidget* modal) { modal->close(); });
+        mainForm->Quitter1->trigger();
+        QCOMPARE(run.context().windows.confirm->LastChoice(), TConfirm::kCancel);
+        QCOMPARE(ended.count(), 0);
+    }
+
+    void secondQuitWhileTheBoxIsOpenEndsAtOnce() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        OnNextModal([mainForm](QWidget*) { mainForm->Quitter2->trigger(); });
+        mainForm->Quitter1->trigger();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(!run.context().windows.confirm->isVisible());
+    }
+
+    void failedSaveShowsTheErrorAndKeepsRunning() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QDir().mkpath(Folder() + "/brivonce.txt");  // a folder where the memo file goes
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        run.context().windows.mainForm->Quitter1->trigger();
+        QCOMPARE(ended.count(), 0);
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].title, QString("Brivonce"));
+        QCOMPARE(run.boxes->shown[0].icon, MessageBoxes::Icon::Stop);
+        QCOMPARE(run.boxes->shown[0].text, QString::fromUtf8("Impossible de créer le fichier ") +
+                                               Folder() + "/brivonce.txt.");
+    }
+
+    void sessionEndSavesWithoutAsking() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        mainForm->Memo->setPlainText(QString::fromUtf8("Acheter du pain\nRappeler Éric"));
+        run.context().windows.trayForm->SessionEnding();
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(run.boxes->shown.isEmpty());
+        QCOMPARE(ReadFile(Folder() + "/brivonce.txt"),
+                 QByteArray("Acheter du pain\r\nRappeler \xC9ric"));
+        QVERIFY(Ini().contains("ShowOnStart=1\r\n"));
+    }
+
+    void saveBeforeTheFirstShowingKeepsWhatTheFilesHeld() {
+        WriteFile(Folder(), "brivonce.ini", "[MainW]\r\nx=0x10\r\n[Config]\r\nShowOnStart=0\r\n");
+        WriteFile(Folder(), "brivonce.txt", "memo\r\nkept");
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QVERIFY(!run.context().windows.mainForm->isVisible());
+        run.context().windows.trayForm->SessionEnding();
+        QCOMPARE(ReadFile(Folder() + "/brivonce.txt"), QByteArray("memo\r\nkept"));
+        QVERIFY(Ini().contains("[MainW]\r\nx=16\r\n"));
+        QVERIFY(Ini().contains("ShowOnStart=0\r\n"));
+    }
+
+    void trayClickShowsTheHiddenMemoWindow() {
+        WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\n");
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QVERIFY(!mainForm->isVisible());
+        QSystemTrayIcon* icon = run.context().windows.trayForm->RxTrayIcon1;
+        QCOMPARE(icon->toolTip(), QString("Brivonce"));
+        QCOMPARE(icon->contextMenu(), mainForm->PopupMenu1);
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(mainForm->isVisible());
+        mainForm->close();  // hides: the program stays in the tray
+        QVERIFY(!mainForm->isVisible());
+        emit icon->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(mainForm->isVisible());
+    }
+
+    void withoutATrayTheMemoWindowIsShownAndOnlyMinimised() {
+        WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\n");
+        TestRun run(Folder(), /*trayAvailable=*/false);
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        QVERIFY(mainForm->isVisible());
+        mainForm->close();
+        QVERIFY(mainForm->isVisible());
+        QVERIFY(mainForm->isMinimized());
+        QVERIFY(QFile::exists(Folder() + "/brivonce.txt"));  // closing still saved
+    }
+
+    void splashShowsAValidBitmapAndIsDestroyed() {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QDir().mkpath(Folder());
+        QVERIFY(picture.save(Folder() + "/LOGICIEL.BMP", "BMP"));
+        TestRun run(Folder());
+        bool seen = false;
+        QTimer::singleShot(10, [&seen] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                seen = seen || (qobject_cast<TSplash*>(widget) && widget->isVisible());
+            }
+        });
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QVERIFY(seen);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            QVERIFY(!qobject_cast<TSplash*>(widget));
+        }
+    }
+
+    void invalidSplashBitmapEndsTheProgram() {
+        WriteFile(Folder(), "LOGICIEL.BMP", "not a bitmap at all");
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kFailed);
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].text, QString("Image bitmap incorrecte."));
+    }
+
+    void helpAndWebPageOpenInTheBrowser() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        mainForm->Aide1->trigger();
+        mainForm->Connexionausitewebdelauteur1->trigger();
+        QCOMPARE(run.desktop->opened.size(), 2);
+        QVERIFY(run.desktop->opened[0].isLocalFile());
+        QVERIFY(run.desktop->opened[0].path().endsWith("help/brivonce.html"));
+        QVERIFY(QFile::exists(run.desktop->opened[0].toLocalFile()));
+        QCOMPARE(run.desktop->opened[1].scheme(), QString("https"));
+    }
+
+    void aboutBoxIsDisabledInTheMenuWhileOpen() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* mainForm = run.context().windows.mainForm;
+        bool enabledWhileOpen = true;
+        OnNextModal([&](QWidget* modal) {
+            QCOMPARE(modal->windowTitle(), QString("A propos"));
+            emit mainForm->PopupMenu1->aboutToShow();
+            enabledWhileOpen = mainForm->Apropos1->isEnabled();
+            QTest::mouseClick(modal->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        });
+        mainForm->Apropos1->trigger();
+        QVERIFY(!enabledWhileOpen);
+        emit mainForm->PopupMenu1->aboutToShow();
+        QVERIFY(mainForm->Apropos1->isEnabled());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

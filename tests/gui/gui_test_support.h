@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "app/application.h"
+
+namespace brivonce::testing {
+
+// Answers message boxes from a script instead of showing them, and records
+// every box asked for.
+class ScriptedMessageBoxes : public MessageBoxes {
+public:
+    struct Box {
+        Icon icon;
+        QString title;
+        QString text;
+    };
+    QMessageBox::StandardButton Show(QWidget* parent, Icon icon, const QString& title,
+                                     const QString& text,
+                                     QMessageBox::StandardButtons buttons) override;
+
+    std::deque<QMessageBox::StandardButton> answers;  // default: OK
+    QList<Box> shown;
+};
+
+class FakeClock : public Clock {
+public:
+    QDateTime Now() const override { return now; }
+    QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(14, 29, 0));
+};
+
+class FakeDesktop : public Desktop {
+public:
+    bool OpenUrl(const QUrl& url) override {
+        opened.append(url);
+        return true;
+    }
+    QList<QUrl> opened;
+};
+
+// One run of the program on a scratch data folder, with fakes for every
+// service. The fakes stay reachable through the raw pointers.
+class TestRun {
+public:
+    explicit TestRun(const QString& dataFolder, bool trayAvailable = true);
+    ~TestRun();
+
+    StartResult Start() { return application->Start(); }
+    AppContext& context() { return application->context(); }
+
+    ScriptedMessageBoxes* boxes;
+    FakeClock* clock;
+    FakeDesktop* desktop;
+    std::unique_ptr<Application> application;
+};
+
+// Makes the current test fail on any Qt warning but those the offscreen
+// platform gives for what it cannot do. Call it in init().
+void FailOnUnexpectedWarnings();
+
+// Runs `action` on the next modal window once the current call blocks in it.
+void OnNextModal(std::function<void(QWidget*)> action);
+
+// Writes `bytes` to `folder`/`name`, creating the folder.
+void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes);
+QByteArray ReadFile(const QString& path);
+
+}  // namespace brivonce::testing
