@@ -26,12 +26,17 @@ sleep 1
 "$binary" --data-dir "$scratch/data" &
 program=$!
 
-# The icon is a window embedded in trayer's: look for a child named after us.
+# The icon is a window embedded in trayer's panel: a window named after us
+# among the panel's descendants (indented deeper than the panel line).
+embedded_icons() {
+    xwininfo -root -tree 2>/dev/null | awk '
+        /"panel"/ { depth = match($0, /[^ ]/); inside = 1; next }
+        inside && NF && match($0, /[^ ]/) <= depth { inside = 0 }
+        inside && /"Brivonce"/ { count++ }
+        END { print count + 0 }'
+}
 for _ in $(seq 100); do
-    if xwininfo -root -tree 2>/dev/null | grep -qi 'brivonce'; then
-        embedded=$(xwininfo -root -tree | grep -A40 -i '"panel"' | grep -ci 'brivonce')
-        [ "$embedded" -gt 0 ] && { echo "tray icon found"; exit 0; }
-    fi
+    [ "$(embedded_icons)" -gt 0 ] && { echo "tray icon found"; exit 0; }
     sleep 0.2
 done
 echo "no tray icon appeared" >&2
