@@ -131,9 +131,7 @@ void Application::CreateWindows() {
 
 void Application::End() {
     m_ended = true;
-    // exit(), not quit(): quit() first asks every window to close, and the memo
-    // window's close only hides it.
-    QCoreApplication::exit(0);
+    m_services.endEventLoop();
 }
 
 void InstallFrenchTranslations() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -22,6 +23,10 @@ struct Services {
     std::unique_ptr<MessageBoxes> messageBoxes = std::make_unique<MessageBoxes>();
     std::unique_ptr<Desktop> desktop = std::make_unique<Desktop>();
     std::function<bool()> trayAvailable;  // empty: ask the desktop
+    // Leaves the event loop at the end of the program. exit(), not quit():
+    // quit() first asks every window to close, and the memo window's close
+    // only hides it.
+    std::function<void()> endEventLoop = [] { QCoreApplication::exit(0); };
 };
 
 enum class StartResult { kRunning, kAlreadyRunning, kFailed, kEnded };

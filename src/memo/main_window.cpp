@@ -2,26 +2,38 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QFontDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/about_dialog.h"
 #include "app/app_context.h"
+#include "app/clock.h"
 #include "app/message_boxes.h"
 #include "app/named_widget.h"
+#include "memo/memo_text.h"
 #include "platform/desktop.h"
+#include "settings/font_qt.h"
 #include "settings/ini_file.h"
 #include "settings/memo_file.h"
 #include "settings/save_all.h"
+#include "text/dates.h"
 #include "text/error.h"
 
 namespace brivonce {
 namespace {
+
+constexpr ColourValue kHourBoxColour = 11919038;  // red 190, green 222, blue 181
 
 ScreenSize PrimaryScreenSize() {
     QSize size = QGuiApplication::primaryScreen()->size();
@@ -32,8 +44,9 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char*
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
     if (*shortcut) {
+        // Shown in the menu; the memo window dispatches the keys itself.
         action->setShortcut(QKeySequence(shortcut));
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setShortcutContext(Qt::WidgetShortcut);
     }
     return action;
 }
@@ -56,6 +69,23 @@ QString ToEditText(const std::string& fileText) {
     return QString::fromStdString(fileText).replace("\r\n", "\n");
 }
 
+std::chrono::year_month_day ToDate(const QDate& date) {
+    return std::chrono::year_month_day{std::chrono::year(date.year()),
+                                       std::chrono::month(static_cast<unsigned>(date.month())),
+                                       std::chrono::day(static_cast<unsigned>(date.day()))};
+}
+
+// Every action of a menu and its submenus, in menu order.
+void CollectActions(const QMenu* menu, QList<QAction*>& actions) {
+    for (QAction* action : menu->actions()) {
+        if (action->menu()) {
+            CollectActions(action->menu(), actions);
+        } else if (!action->isSeparator()) {
+            actions.append(action);
+        }
+    }
+}
+
 }  // namespace
 
 TMainForm::TMainForm(AppContext& context)
@@ -64,22 +94,43 @@ TMainForm::TMainForm(AppContext& context)
       m_dataFolder(context.dataFolder) {
     setObjectName("MainForm");
     setWindowTitle(kTitle);
+    QPalette tips = QToolTip::palette();
+    tips.setColor(QPalette::ToolTipBase, Qt::white);
+    QToolTip::setPalette(tips);
     // Every setting is read now, so that a save before the first showing
     // writes back what the file held, never values that were not loaded.
     m_settings = LoadSettings(IniFile(m_dataFolder + "brivonce.ini"), PrimaryScreenSize());
-
-    Memo = Named<QPlainTextEdit>("Memo");
-    ComboBox = Named<QComboBox>("ComboBox");
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(Memo, 1);
-    layout->addWidget(ComboBox);
-
+    BuildControls();
     BuildMenu();
+    BuildToolbar();
+    ConnectMenu();
     Toujoursvisible1->setChecked(m_settings.options.visible);
     ShowOnStart->setChecked(m_settings.config.showOnStart);
     setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.options.visible);
+}
+
+void TMainForm::BuildControls() {
+    Toolbar971 = Named<QToolBar>("Toolbar971");
+    Toolbar971->setMovable(false);
+    Toolbar971->setIconSize(QSize(16, 16));
+    Toolbar971->setStyleSheet("QToolBar { border: 0px; spacing: 0px; }");
+    Memo = Named<QPlainTextEdit>("Memo");
+    Memo->setFont(FontFromRecord(FontRecord{}));
+    SetMemoColours(Qt::black, ColourFromValue(kTooltipBackground));
+    Memo->installEventFilter(this);
+    ComboBox = Named<QComboBox>("ComboBox");
+    ComboBox->setMaxVisibleItems(4);
+    QPalette hourBox = ComboBox->palette();
+    hourBox.setColor(QPalette::Button, ColourFromValue(kHourBoxColour));
+    hourBox.setColor(QPalette::Base, ColourFromValue(kHourBoxColour));
+    ComboBox->setPalette(hourBox);
+    ComboBox->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Toolbar971);
+    layout->addWidget(Memo, 1);
+    layout->addWidget(ComboBox);
 }
 
 void TMainForm::BuildMenu() {
@@ -135,54 +186,90 @@ void TMainForm::BuildMenu() {
     Connexionausitewebdelauteur1 =
         AddItem(help, "Connexionausitewebdelauteur1", "&Connexion au site web de l'auteur...");
     PopupMenu1->addSeparator();
-    // Ctrl+X belongs to "&Couper", which comes first; here it is only shown.
-    Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter");
-    Quitter2->setText(Quitter2->text() + "\tCtrl+X");
+    // Ctrl+X also stands here; pressing it cuts, as "&Couper" comes first.
+    Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
 
     // Commands whose windows are not built yet stay disabled.
-    for (QAction* pending : {winstart,
-                             Alarmesonore1,
-                             Sonassociauxalarmes1,
-                             Aucun1,
-                             Vertical1,
-                             Horizontal1,
-                             Lesdeux1,
-                             Aucune1,
-                             Jourcourant1,
-                             Toutes1,
-                             Insrerdateetheure1,
-                             Effacer1,
-                             Configurationdelimpression1,
-                             Imprimer1,
-                             Calendrier1,
-                             Couper1,
-                             Copier1,
-                             Coller1,
-                             Supprimer1,
-                             Toutslectionner1,
-                             Police,
-                             Couleur1,
-                             Rendezvous1,
-                             Courses1,
-                             Listedesactivitspasses1,
-                             Listedetouteslesactivits1}) {
+    for (QAction* pending :
+         {winstart, Sonassociauxalarmes1, Configurationdelimpression1, Imprimer1, Calendrier1,
+          Rendezvous1, Courses1, Listedesactivitspasses1, Listedetouteslesactivits1}) {
         pending->setEnabled(false);
-    }
-    addActions(PopupMenu1->actions());
-    for (QMenu* submenu : {brivonce, scrollBars, nameDays, edition, help}) {
-        addActions(submenu->actions());
     }
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Memo->mapToGlobal(at)); });
+}
 
+void TMainForm::BuildToolbar() {
+    auto add = [this](const char* name, const char* icon, const char* hint, QAction* command) {
+        auto* button = Named<QToolButton>(name);
+        button->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setFixedSize(23, 22);
+        button->setAutoRaise(true);
+        Toolbar971->addWidget(button);
+        if (command) {
+            connect(button, &QToolButton::clicked, command, &QAction::trigger);
+            button->setEnabled(command->isEnabled());
+            connect(command, &QAction::enabledChanged, button, &QToolButton::setEnabled);
+        }
+        return button;
+    };
+    NewBtn = add("NewBtn", "new_postit", "Nouveau Post-it", nullptr);
+    NewBtn->setEnabled(false);  // post-its come with their own window
+    ToolbarButton972 = add("ToolbarButton972", "agenda", "Agenda", Rendezvous1);
+    ToolbarButton971 = add("ToolbarButton971", "calendar", "Calendrier", Calendrier1);
+    ToolbarButton973 = add("ToolbarButton973", "shopping", "Courses", Courses1);
+    ToolbarButton974 =
+        add("ToolbarButton974", "past", "Activités passées", Listedesactivitspasses1);
+    ToolbarButton975 =
+        add("ToolbarButton975", "all", "Toutes les activités", Listedetouteslesactivits1);
+    ToolbarButton976 = add("ToolbarButton976", "print", "Imprimer", Imprimer1);
+    ToolbarButton977 = add("ToolbarButton977", "save", "Enregistrer le mémo", nullptr);
+    connect(ToolbarButton977, &QToolButton::clicked, this, &TMainForm::ToolbarButton977Click);
+}
+
+void TMainForm::ConnectMenu() {
+    auto on = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    };
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+    connect(Toujoursvisible1, &QAction::triggered, this,
+            [this](bool onTop) { setWindowFlag(Qt::WindowStaysOnTopHint, onTop); });
+    QAction* scrollItems[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
+    for (int choice = 0; choice < 4; ++choice) {
+        connect(scrollItems[choice], &QAction::triggered, this,
+                [this, choice] { SetScrollBars(choice); });
+    }
+    QAction* nameDayItems[] = {Aucune1, Jourcourant1, Toutes1};
+    for (int mode = 0; mode < 3; ++mode) {
+        connect(nameDayItems[mode], &QAction::triggered, this,
+                [this, mode] { SetNameDayMode(mode); });
+    }
+    on(Insrerdateetheure1, &TMainForm::Insrerdateetheure1Click);
+    on(Effacer1, &TMainForm::Effacer1Click);
+    connect(Couper1, &QAction::triggered, Memo, &QPlainTextEdit::cut);
+    connect(Copier1, &QAction::triggered, Memo, &QPlainTextEdit::copy);
+    connect(Coller1, &QAction::triggered, Memo, &QPlainTextEdit::paste);
+    on(Supprimer1, &TMainForm::Supprimer1Click);
+    connect(Toutslectionner1, &QAction::triggered, Memo, &QPlainTextEdit::selectAll);
+    on(Police, &TMainForm::PoliceClick);
+    on(Couleur1, &TMainForm::Couleur1Click);
     connect(Quitter1, &QAction::triggered, this, &TMainForm::QuitRequested);
     connect(Quitter2, &QAction::triggered, this, &TMainForm::QuitRequested);
-    connect(Aide1, &QAction::triggered, this, &TMainForm::AideClick);
-    connect(Apropos1, &QAction::triggered, this, &TMainForm::AboutClick);
-    connect(Connexionausitewebdelauteur1, &QAction::triggered, this,
-            &TMainForm::Connexionausitewebdelauteur1Click);
+    on(Aide1, &TMainForm::AideClick);
+    on(Apropos1, &TMainForm::AboutClick);
+    on(Connexionausitewebdelauteur1, &TMainForm::Connexionausitewebdelauteur1Click);
+}
+
+template <typename Handler>
+void TMainForm::Guarded(Handler handler) {
+    try {
+        handler();
+    } catch (const Error& error) {
+        m_context.messageBoxes->ShowError(this, error.what());
+    }
 }
 
 bool TMainForm::ShowOnStartTicked() const {
@@ -192,25 +279,32 @@ bool TMainForm::ShowOnStartTicked() const {
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_firstShowing) {
-        try {
-            FormShow();
-        } catch (const Error& error) {
-            m_context.messageBoxes->ShowError(this, error.what());
-        }
+        Guarded([this] { FormShow(); });
     }
 }
 
 void TMainForm::FormShow() {
+    ApplyLoadedSettings();
+    LoadMemo();
+    RefreshCaption();
+    Memo->setFocus();
+    m_firstShowing = false;
+}
+
+void TMainForm::ApplyLoadedSettings() {
     const MainWindowPlacement& place = m_settings.mainW;
     if (place.maxi) {
-        showMaximized();
+        setWindowState(windowState() | Qt::WindowMaximized);
     } else {
         move(place.x, place.y);
         resize(place.w, place.h);
     }
-    LoadMemo();
-    Memo->setFocus();
-    m_firstShowing = false;
+    Alarmesonore1->setChecked(m_settings.options.alarme);
+    SetScrollBars(m_settings.options.ascenseurs);
+    SetNameDayMode(m_settings.options.fas);
+    Memo->setFont(FontFromRecord(m_settings.police));
+    SetMemoColours(ColourFromValue(m_settings.police.colour),
+                   ColourFromValue(m_settings.options.couleur));
 }
 
 void TMainForm::LoadMemo() {
@@ -218,13 +312,61 @@ void TMainForm::LoadMemo() {
     m_memoLoaded = true;
 }
 
+void TMainForm::SetMemoColours(const QColor& text, const QColor& background) {
+    QPalette palette = Memo->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Base, background);
+    Memo->setPalette(palette);
+}
+
+void TMainForm::SetScrollBars(int choice) {
+    QAction* items[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
+    for (int i = 0; i < 4; ++i) {
+        items[i]->setChecked(i == choice);
+    }
+    bool vertical = choice == 1 || choice == 3;
+    bool horizontal = choice == 2 || choice == 3;
+    Memo->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    Memo->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // A horizontal bar only makes sense for lines that do not wrap.
+    Memo->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    if (choice >= 0 && choice <= 3) {
+        m_settings.options.ascenseurs = choice;
+    }
+}
+
+void TMainForm::SetNameDayMode(int mode) {
+    QAction* items[] = {Aucune1, Jourcourant1, Toutes1};
+    for (int i = 0; i < 3; ++i) {
+        items[i]->setChecked(i == mode);
+    }
+    m_settings.options.fas = mode;
+    m_nameDayMode = mode >= 0 && mode <= 2 ? static_cast<NameDayMode>(mode) : NameDayMode::kNone;
+    RefreshCaption();
+}
+
+void TMainForm::RefreshCaption() {
+    QDate today = m_context.clock->Now().date();
+    QString caption = QLocale().toString(today, "ddd dd.MM.yy");
+    if (m_nameDayMode != NameDayMode::kNone) {
+        auto date = ToDate(today);
+        caption += " - " + QString::fromUtf8(DayNames(date, m_nameDayMode, date).text);
+    }
+    setWindowTitle(caption);
+}
+
 Settings TMainForm::CurrentSettings() const {
     Settings settings = m_settings;
-    if (!m_firstShowing) {
-        settings.mainW = {pos().x(), pos().y(), width(), height(), isMaximized()};
-    }
     settings.config.showOnStart = ShowOnStart->isChecked();
     settings.options.visible = Toujoursvisible1->isChecked();
+    if (m_firstShowing) {
+        return settings;  // nothing on screen differs from what was read
+    }
+    QRect normal = isMaximized() ? normalGeometry() : geometry();
+    settings.mainW = {pos().x(), pos().y(), normal.width(), normal.height(), isMaximized()};
+    settings.options.alarme = Alarmesonore1->isChecked();
+    settings.options.couleur = ValueFromColour(Memo->palette().color(QPalette::Base));
+    settings.police = RecordFromFont(Memo->font(), Memo->palette().color(QPalette::Text));
     return settings;
 }
 
@@ -238,11 +380,7 @@ void TMainForm::SaveAll() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    try {
-        SaveAll();
-    } catch (const Error& error) {
-        m_context.messageBoxes->ShowError(this, error.what());
-    }
+    Guarded([this] { SaveAll(); });
     if (m_context.trayAvailable && m_context.trayAvailable()) {
         event->accept();  // hidden; the program stays in the tray
     } else {
@@ -252,15 +390,115 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
 }
 
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (!isKey) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool dispatch = event->type() == QEvent::KeyPress;
+    if (watched == Memo) {
+        return MemoShortcut(key, dispatch) || QWidget::eventFilter(watched, event);
+    }
+    if (watched == ComboBox && dispatch) {
+        return ComboBoxKeyDown(key) || QWidget::eventFilter(watched, event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The menu's shortcuts while the memo has the focus: the first item carrying
+// the keys wins, and they go before the edit area's own keys (Ctrl+A opens
+// the agenda rather than selecting all).
+bool TMainForm::MemoShortcut(QKeyEvent* key, bool dispatch) {
+    QKeySequence pressed(key->keyCombination());
+    QList<QAction*> actions;
+    CollectActions(PopupMenu1, actions);
+    for (QAction* action : actions) {
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
+            key->accept();
+            if (dispatch && action->isEnabled()) {
+                action->trigger();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// Only Ctrl alone with A, L, T or K: the hour box's own copies of four
+// commands, since menu shortcuts do not reach the menu from here.
+bool TMainForm::ComboBoxKeyDown(QKeyEvent* key) {
+    if (key->modifiers() != Qt::ControlModifier) {
+        return false;
+    }
+    const std::pair<int, QAction*> commands[] = {{Qt::Key_A, Rendezvous1},
+                                                 {Qt::Key_L, Listedesactivitspasses1},
+                                                 {Qt::Key_T, Listedetouteslesactivits1},
+                                                 {Qt::Key_K, Courses1}};
+    for (const auto& [code, action] : commands) {
+        if (key->key() == code) {
+            if (action->isEnabled()) {
+                action->trigger();
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
 void TMainForm::PopupMenu1Popup() {
-    Apropos1->setEnabled(!(m_context.windows.aboutBox && m_context.windows.aboutBox->isVisible()));
+    const AppWindows& windows = m_context.windows;
+    Apropos1->setEnabled(!(windows.aboutBox && windows.aboutBox->isVisible()));
+    Police->setEnabled(!m_fontDialogOpen);
+    Couleur1->setEnabled(!m_colourDialogOpen);
+}
+
+void TMainForm::Insrerdateetheure1Click() {
+    QDateTime now = m_context.clock->Now();
+    QTime time = now.time();
+    std::string stamp = DateTimeStamp(FormatShortDate(ToDate(now.date())), time.hour(),
+                                      time.minute(), time.second());
+    std::string text = AppendStampLine(Memo->toPlainText().toStdString(), stamp);
+    Memo->setPlainText(QString::fromStdString(text));
+    Memo->moveCursor(QTextCursor::End);
+}
+
+void TMainForm::Effacer1Click() {
+    Memo->selectAll();
+    Memo->textCursor().removeSelectedText();
+}
+
+void TMainForm::Supprimer1Click() {
+    Memo->textCursor().removeSelectedText();
+}
+
+void TMainForm::PoliceClick() {
+    m_fontDialogOpen = true;
+    bool ok = false;
+    QFont font = QFontDialog::getFont(&ok, Memo->font(), this);
+    m_fontDialogOpen = false;
+    if (ok) {
+        Memo->setFont(font);
+    }
+}
+
+void TMainForm::Couleur1Click() {
+    m_colourDialogOpen = true;
+    QColor colour = QColorDialog::getColor(Memo->palette().color(QPalette::Base), this);
+    m_colourDialogOpen = false;
+    if (colour.isValid()) {
+        SetMemoColours(Memo->palette().color(QPalette::Text), colour);
+    }
+}
+
+void TMainForm::ToolbarButton977Click() {
+    Guarded([this] { SaveMemoText(m_dataFolder, Memo->toPlainText().toStdString()); });
 }
 
 void TMainForm::AideClick() {
     QString page = FindShippedFile("help/brivonce.html");
     if (page.isEmpty()) {
-        m_context.messageBoxes->ShowError(this, FormatMessage(kCannotOpen, "brivonce.html"));
-        return;
+        throw Error(FormatMessage(kCannotOpen, "brivonce.html"));
     }
     m_context.desktop->OpenUrl(QUrl::fromLocalFile(page));
 }

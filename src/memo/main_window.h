@@ -3,12 +3,15 @@
 #include <QWidget>
 #include <string>
 
+#include "agenda/french_calendar.h"
 #include "settings/settings.h"
 
 class QAction;
 class QComboBox;
 class QMenu;
 class QPlainTextEdit;
+class QToolBar;
+class QToolButton;
 
 namespace brivonce {
 
@@ -25,15 +28,28 @@ public:
     bool ShowOnStartTicked() const;
     bool PromptOnClose() const { return m_settings.config.promptOnClose; }
     void SetPromptOnClose(bool value) { m_settings.config.promptOnClose = value; }
+    NameDayMode NameDayModeValue() const { return m_nameDayMode; }
     // False until the first showing has run its initialisation.
     bool Initialised() const { return !m_firstShowing; }
 
     // Writes the memo and the settings; raises Error on failure.
     void SaveAll();
+    // The caption: today's date and, when wanted, today's name.
+    void RefreshCaption();
 
-    QMenu* PopupMenu1;
+    QToolBar* Toolbar971;
     QPlainTextEdit* Memo;
     QComboBox* ComboBox;
+    QMenu* PopupMenu1;
+
+    QToolButton* NewBtn;
+    QToolButton* ToolbarButton972;
+    QToolButton* ToolbarButton971;
+    QToolButton* ToolbarButton973;
+    QToolButton* ToolbarButton974;
+    QToolButton* ToolbarButton975;
+    QToolButton* ToolbarButton976;
+    QToolButton* ToolbarButton977;
 
     // Menu items, named as in the program's documentation.
     QAction* winstart;
@@ -77,23 +93,47 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildControls();
     void BuildMenu();
+    void BuildToolbar();
+    void ConnectMenu();
     void FormShow();
+    void ApplyLoadedSettings();
     void LoadMemo();
     Settings CurrentSettings() const;
+    bool MemoShortcut(QKeyEvent* key, bool dispatch);
+    bool ComboBoxKeyDown(QKeyEvent* key);
+
+    void SetScrollBars(int choice);
+    void SetNameDayMode(int mode);
+    void SetMemoColours(const QColor& text, const QColor& background);
 
     void PopupMenu1Popup();
+    void Insrerdateetheure1Click();
+    void Effacer1Click();
+    void Supprimer1Click();
+    void PoliceClick();
+    void Couleur1Click();
+    void ToolbarButton977Click();
     void AideClick();
     void AboutClick();
     void Connexionausitewebdelauteur1Click();
 
+    // Runs a handler, showing its error in the error box.
+    template <typename Handler>
+    void Guarded(Handler handler);
+
     AppContext& m_context;
     std::string m_dataFolder;
     Settings m_settings;
+    NameDayMode m_nameDayMode = NameDayMode::kAllDays;
     bool m_firstShowing = true;
     bool m_memoLoaded = false;
+    bool m_fontDialogOpen = false;
+    bool m_colourDialogOpen = false;
 };
 
 }  // namespace brivonce

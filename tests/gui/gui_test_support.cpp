@@ -32,6 +32,8 @@ TestRun::TestRun(const QString& dataFolder, bool trayAvailable) {
     services.clock = std::move(clockOwned);
     services.desktop = std::move(desktopOwned);
     services.trayAvailable = [trayAvailable] { return trayAvailable; };
+    // A real exit() would make every later modal loop of the test return at once.
+    services.endEventLoop = [] {};
     application = std::make_unique<Application>(QStringList{"brivonce", "--data-dir", dataFolder},
                                                 std::move(services));
     application->context().splashMilliseconds = 50;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+#include "settings/colour_value.h"
+#include "settings/font_record.h"
+
+namespace brivonce {
+
+// Stored colour values to screen colours and back. System colours follow the
+// palette of the running desktop.
+QColor ColourFromValue(ColourValue value);
+ColourValue ValueFromColour(const QColor& colour);
+
+// A stored font record as a Qt font (the size decides; the colour is apart).
+QFont FontFromRecord(const FontRecord& record);
+
+// The record to store for a font and its text colour.
+FontRecord RecordFromFont(const QFont& font, const QColor& colour);
+
+}  // namespace brivonce
