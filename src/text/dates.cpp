@@ -1,7 +1,5 @@
 #include "text/dates.h"
 
-#include <cstdio>
-
 namespace brivonce {
 namespace {
 
@@ -31,6 +29,29 @@ std::optional<year_month_day> MakeDate(int yearValue, int monthValue, int dayVal
     return date;
 }
 
+// Appends `value` in decimal on at least `width` digits, with leading zeros.
+void AppendDigits(std::string& text, unsigned value, size_t width) {
+    char digits[16];
+    size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    text.append(width > count ? width - count : 0, '0');
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
+// Four digits at least; a year before 1 AD (never seen in practice) gets a sign.
+void AppendYear(std::string& text, year value) {
+    int number = static_cast<int>(value);
+    if (number < 0) {
+        text += '-';
+    }
+    AppendDigits(text, static_cast<unsigned>(number < 0 ? -number : number), 4);
+}
+
 }  // namespace
 
 int DayOfWeek(year_month_day date) {
@@ -38,9 +59,12 @@ int DayOfWeek(year_month_day date) {
 }
 
 std::string FormatShortDate(year_month_day date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
-                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    std::string text;
+    AppendDigits(text, static_cast<unsigned>(date.day()), 2);
+    text += '/';
+    AppendDigits(text, static_cast<unsigned>(date.month()), 2);
+    text += '/';
+    AppendYear(text, date.year());
     return text;
 }
 
@@ -52,9 +76,10 @@ std::optional<year_month_day> ParseShortDate(std::string_view text) {
 }
 
 std::string FormatDateKey(year_month_day date) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d%02u%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    std::string text;
+    AppendYear(text, date.year());
+    AppendDigits(text, static_cast<unsigned>(date.month()), 2);
+    AppendDigits(text, static_cast<unsigned>(date.day()), 2);
     return text;
 }
 

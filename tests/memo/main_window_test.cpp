@@ -1,0 +1,179 @@
+// The memo window through its controls, on a scratch data folder.
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/tray_window.h"
+#include "gui/gui_test_support.h"
+#include "memo/main_window.h"
+
+using namespace brivonce;
+using namespace brivonce::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString Folder() const { return m_dir.path() + "/data"; }
+    QByteArray Ini() const { return ReadFile(Folder() + "/brivonce.ini"); }
+
+    // Starts a run whose memo window has been shown once.
+    std::unique_ptr<TestRun> Shown() {
+        auto run = std::make_unique<TestRun>(Folder());
+        run->clock->now = QDateTime(QDate(2026, 12, 7), QTime(14, 29, 0));
+        if (run->Start() != StartResult::kRunning) {
+            return nullptr;
+        }
+        return run;
+    }
+    TMainForm* Form(TestRun& run) { return run.context().windows.mainForm; }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() {
+        FailOnUnexpectedWarnings();
+        QVERIFY(m_dir.isValid());
+        QDir(Folder()).removeRecursively();
+    }
+
+    void captionFollowsTheNameDayModeAtOnce() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Aucune1->trigger();
+        QCOMPARE(form->windowTitle(), QString("lun. 07.12.26"));
+        QVERIFY(form->Aucune1->isChecked() && !form->Toutes1->isChecked());
+        form->Toutes1->trigger();
+        QVERIFY(form->windowTitle().startsWith("lun. 07.12.26 - "));
+        QVERIFY(form->windowTitle().size() > QString("lun. 07.12.26 - ").size());
+        QString all = form->windowTitle();
+        form->Jourcourant1->trigger();
+        QCOMPARE(form->windowTitle(), all);  // modes 1 and 2 differ only in the agenda
+        QVERIFY(!form->Toutes1->isChecked());
+    }
+
+    void f5AppendsTheDateAndTime() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Memo->clear();
+        QTest::keyClick(form->Memo, Qt::Key_F5);
+        QCOMPARE(form->Memo->toPlainText(), QString("07/12/2026 14:29:00\n"));
+        form->Memo->setPlainText("courses");
+        run->clock->now = QDateTime(QDate(2026, 12, 8), QTime(0, 0, 0));
+        QTest::keyClick(form->Memo, Qt::Key_F5);
+        QCOMPARE(form->Memo->toPlainText(), QString("courses\n08/12/2026"));
+    }
+
+    void memoKeysGoToTheFirstMenuItemCarryingThem() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        QSignalSpy quit(form, &TMainForm::QuitRequested);
+        form->Memo->setPlainText("abc def");
+        form->Memo->selectAll();
+        QTest::keyClick(form->Memo, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(quit.count(), 0);  // Ctrl+X cuts
+        QCOMPARE(form->Memo->toPlainText(), QString());
+        form->Memo->setPlainText("abc");
+        QTest::keyClick(form->Memo, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(form->Memo->toPlainText(), QString());
+        form->Rendezvous1->setEnabled(true);
+        QSignalSpy agenda(form->Rendezvous1, &QAction::triggered);
+        QTest::keyClick(form->Memo, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(agenda.count(), 1);                              // the agenda, not "select all"
+        OnNextModal([](QWidget* confirm) { confirm->close(); });  // the quit confirmation
+        QTest::keyClick(form->Memo, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(quit.count(), 1);
+    }
+
+    void hourBoxAnswersOnlyCtrlAlone() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Rendezvous1->setEnabled(true);
+        QSignalSpy agenda(form->Rendezvous1, &QAction::triggered);
+        QTest::keyClick(form->ComboBox, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(agenda.count(), 0);
+        QTest::keyClick(form->ComboBox, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(agenda.count(), 1);
+        QTest::keyClick(form->ComboBox, Qt::Key_F5);
+        QCOMPARE(form->Memo->toPlainText(), QString());  // menu keys do not reach it
+    }
+
+    void closingWritesMemoAndSettingsAndTheTrayStays() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Memo->setPlainText(QString::fromUtf8("première ligne\ndernière"));
+        form->Lesdeux1->trigger();
+        form->close();
+        QVERIFY(!form->isVisible());
+        QCOMPARE(ReadFile(Folder() + "/brivonce.txt"),
+                 QByteArray("premi\xE8re ligne\r\nderni\xE8re"));
+        QVERIFY(Ini().contains("Ascenseurs=3\r\n"));
+        QVERIFY(run->context().windows.trayForm->RxTrayIcon1->contextMenu() == form->PopupMenu1);
+    }
+
+    void settingsAndMemoComeBackAtTheNextStart() {
+        QByteArray ini =
+            "[MainW]\r\nx=0x10\r\ny=20\r\nw=300\r\nh=250\r\nMaxi=0\r\n"
+            "[Options]\r\nAlarme=0\r\nAscenseurs=7\r\nfas=0\r\ncouleur=65535\r\n"
+            "[Police]\r\ncouleur=255\r\nhauteur=-13\r\nnom=arial\r\ntaille=12\r\ngras=5\r\n";
+        WriteFile(Folder(), "brivonce.ini", ini);
+        WriteFile(Folder(), "brivonce.txt", "sans fin de ligne");
+        {
+            auto run = Shown();
+            QVERIFY(run);
+            TMainForm* form = Form(*run);
+            QCOMPARE(form->pos(), QPoint(16, 20));
+            QCOMPARE(form->size(), QSize(300, 250));
+            QVERIFY(!form->Alarmesonore1->isChecked());
+            QVERIFY(!form->Aucun1->isChecked() && !form->Vertical1->isChecked() &&
+                    !form->Horizontal1->isChecked() && !form->Lesdeux1->isChecked());
+            QCOMPARE(form->Memo->font().pointSize(), 12);
+            QVERIFY(form->Memo->font().bold());
+            QCOMPARE(form->Memo->palette().color(QPalette::Base), QColor(255, 255, 0));
+            QCOMPARE(form->Memo->palette().color(QPalette::Text), QColor(255, 0, 0));
+            QCOMPARE(form->Memo->toPlainText(), QString("sans fin de ligne"));
+            form->close();
+        }
+        QCOMPARE(ReadFile(Folder() + "/brivonce.txt"), QByteArray("sans fin de ligne"));
+        QVERIFY(Ini().contains("x=16\r\ny=20\r\nw=300\r\nh=250\r\n"));
+        QVERIFY(Ini().contains("Alarme=0\r\nAscenseurs=7\r\nfas=0\r\n"));
+        QVERIFY(
+            Ini().contains("couleur=255\r\nhauteur=-16\r\nnom=arial\r\ntaille=12\r\ngras=1\r\n"));
+        QVERIFY(
+            Ini().contains("Heure de d\xE9"
+                           "but=7\r\ncouleur=65535\r\n"));
+    }
+
+    void saveButtonWritesTheMemoOnly() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Memo->setPlainText("note");
+        QTest::mouseClick(form->ToolbarButton977, Qt::LeftButton);
+        QCOMPARE(ReadFile(Folder() + "/brivonce.txt"), QByteArray("note"));
+        QVERIFY(!QFile::exists(Folder() + "/brivonce.ini"));
+    }
+
+    void toolbarHintsAndDisabledCommands() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        QCOMPARE(form->ToolbarButton977->toolTip(), QString::fromUtf8("Enregistrer le mémo"));
+        QCOMPARE(form->ToolbarButton974->toolTip(), QString::fromUtf8("Activités passées"));
+        QCOMPARE(form->NewBtn->size(), QSize(23, 22));
+        form->Courses1->setEnabled(false);
+        QVERIFY(!form->ToolbarButton973->isEnabled());  // buttons follow their command
+        form->Courses1->setEnabled(true);
+        QVERIFY(form->ToolbarButton973->isEnabled());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
