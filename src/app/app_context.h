@@ -6,9 +6,11 @@
 
 namespace brivonce {
 
+class Autostart;
 class Clock;
 class Desktop;
 class MessageBoxes;
+class SoundPlayer;
 class TAboutBox;
 class TConfirm;
 class TMainForm;
@@ -30,6 +32,8 @@ struct AppContext {
     Clock* clock = nullptr;
     MessageBoxes* messageBoxes = nullptr;
     Desktop* desktop = nullptr;
+    SoundPlayer* soundPlayer = nullptr;
+    Autostart* autostart = nullptr;
     std::function<bool()> trayAvailable;
     int splashMilliseconds = 2000;
     AppWindows windows;

@@ -68,6 +68,8 @@ Application::Application(const QStringList& arguments, Services services)
     m_context.clock = m_services.clock.get();
     m_context.messageBoxes = m_services.messageBoxes.get();
     m_context.desktop = m_services.desktop.get();
+    m_context.soundPlayer = m_services.soundPlayer.get();
+    m_context.autostart = m_services.autostart.get();
     m_context.trayAvailable = m_services.trayAvailable ? m_services.trayAvailable : [] {
         return QSystemTrayIcon::isSystemTrayAvailable();
     };

@@ -10,7 +10,9 @@
 #include "app/app_context.h"
 #include "app/clock.h"
 #include "app/message_boxes.h"
+#include "platform/autostart.h"
 #include "platform/desktop.h"
+#include "platform/sound_player.h"
 
 namespace brivonce {
 
@@ -22,6 +24,8 @@ struct Services {
     std::unique_ptr<Clock> clock = std::make_unique<Clock>();
     std::unique_ptr<MessageBoxes> messageBoxes = std::make_unique<MessageBoxes>();
     std::unique_ptr<Desktop> desktop = std::make_unique<Desktop>();
+    std::unique_ptr<SoundPlayer> soundPlayer = MakeSoundPlayer();
+    std::unique_ptr<Autostart> autostart = MakeAutostart();
     std::function<bool()> trayAvailable;  // empty: ask the desktop
     // Leaves the event loop at the end of the program. exit(), not quit():
     // quit() first asks every window to close, and the memo window's close

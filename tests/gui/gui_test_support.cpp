@@ -31,6 +31,12 @@ TestRun::TestRun(const QString& dataFolder, bool trayAvailable) {
     services.messageBoxes = std::move(boxesOwned);
     services.clock = std::move(clockOwned);
     services.desktop = std::move(desktopOwned);
+    auto soundOwned = std::make_unique<FakeSoundPlayer>();
+    auto autostartOwned = std::make_unique<FakeAutostart>();
+    sound = soundOwned.get();
+    autostart = autostartOwned.get();
+    services.soundPlayer = std::move(soundOwned);
+    services.autostart = std::move(autostartOwned);
     services.trayAvailable = [trayAvailable] { return trayAvailable; };
     // A real exit() would make every later modal loop of the test return at once.
     services.endEventLoop = [] {};

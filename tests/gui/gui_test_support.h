@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "text/error.h"
 
 namespace brivonce::testing {
 
@@ -46,6 +47,50 @@ public:
     QList<QUrl> opened;
 };
 
+// Records what the alarm asks of the sound instead of making any.
+class FakeSoundPlayer : public SoundPlayer {
+public:
+    bool Capable() override { return capable; }
+    void SetFile(const QString& name) override { file = name; }
+    QString File() const override { return file; }
+    void Play() override {
+        played.append(file);
+        playing = true;
+    }
+    void Stop() override {
+        ++stops;
+        playing = false;
+    }
+    void Beep() override { ++beeps; }
+
+    bool capable = true;
+    QString file;
+    QStringList played;  // the file of every Play()
+    int stops = 0;
+    int beeps = 0;
+    bool playing = false;
+};
+
+// Keeps the start-with-the-session state in memory instead of ~/.config.
+class FakeAutostart : public Autostart {
+public:
+    void Enable(const QString& programPath) override {
+        if (!failure.isEmpty()) {
+            throw Error(failure.toStdString());
+        }
+        enabledWith = programPath;
+    }
+    void Disable() override {
+        if (!failure.isEmpty()) {
+            throw Error(failure.toStdString());
+        }
+        enabledWith.clear();
+    }
+
+    QString enabledWith;  // empty: not enabled
+    QString failure;      // when set, every call raises it
+};
+
 // One run of the program on a scratch data folder, with fakes for every
 // service. The fakes stay reachable through the raw pointers.
 class TestRun {
@@ -59,6 +104,8 @@ public:
     ScriptedMessageBoxes* boxes;
     FakeClock* clock;
     FakeDesktop* desktop;
+    FakeSoundPlayer* sound;
+    FakeAutostart* autostart;
     std::unique_ptr<Application> application;
 };
 
