@@ -1,0 +1,82 @@
+#include "agenda/time_text.h"
+
+namespace brivonce {
+namespace {
+
+constexpr std::size_t kHourAt = 0;
+constexpr std::size_t kMinuteAt = 3;
+
+constexpr std::size_t PartAt(TimePart part) {
+    return part == TimePart::kHour ? kHourAt : kMinuteAt;
+}
+
+constexpr int PartLimit(TimePart part) {
+    return part == TimePart::kHour ? 23 : 59;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Five characters with a colon in the middle and digits elsewhere.
+std::string Digits(std::string_view text) {
+    std::string digits = TimeEditText(text);
+    for (std::size_t i = 0; i < kTimeTextLength; ++i) {
+        if (i != 2 && !IsDigit(digits[i])) {
+            digits[i] = '0';
+        }
+    }
+    return digits;
+}
+
+int PartValue(const std::string& digits, TimePart part) {
+    std::size_t at = PartAt(part);
+    return (digits[at] - '0') * 10 + (digits[at + 1] - '0');
+}
+
+// `value` is 0..99: every value written back has two digits.
+void SetPart(std::string& digits, TimePart part, int value) {
+    digits[PartAt(part)] = static_cast<char>('0' + value / 10);
+    digits[PartAt(part) + 1] = static_cast<char>('0' + value % 10);
+}
+
+// Puts back `part` from `start` when it is out of range; true when it did.
+bool RestorePart(std::string& digits, const std::string& start, TimePart part) {
+    if (PartValue(digits, part) <= PartLimit(part)) {
+        return false;
+    }
+    int startValue = PartValue(start, part);
+    SetPart(digits, part, startValue <= PartLimit(part) ? startValue : 0);
+    return true;
+}
+
+}  // namespace
+
+std::string TimeEditText(std::string_view label) {
+    std::string text = "  :  ";
+    for (std::size_t i : {0u, 1u, 3u, 4u}) {
+        if (i < label.size()) {
+            text[i] = label[i];
+        }
+    }
+    return text;
+}
+
+TimeCorrection CorrectTimeText(std::string_view text, std::string_view start) {
+    TimeCorrection result{Digits(text)};
+    std::string startDigits = Digits(start);
+    result.hourRestored = RestorePart(result.text, startDigits, TimePart::kHour);
+    result.minuteRestored = RestorePart(result.text, startDigits, TimePart::kMinute);
+    return result;
+}
+
+std::string StepTime(std::string_view text, TimePart part, int delta) {
+    std::string digits = CorrectTimeText(text, "00:00").text;
+    int value = PartValue(digits, part) + delta;
+    if (value >= 0 && value <= PartLimit(part)) {
+        SetPart(digits, part, value);
+    }
+    return digits;
+}
+
+}  // namespace brivonce

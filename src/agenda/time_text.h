@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brivonce {
+
+// The alarm-time edit holds "hh:mm": two hour digits, a colon, two minute
+// digits. A blank (a digit not typed yet) is a space.
+inline constexpr std::size_t kTimeTextLength = 5;
+
+enum class TimePart { kHour, kMinute };
+
+// What the edit shows for a slot's label: its characters 1-2 and 4-5 around a
+// colon. Characters the label lacks are blanks.
+std::string TimeEditText(std::string_view label);
+
+// The edit's text after a change, and which parts had to be put back.
+struct TimeCorrection {
+    std::string text;
+    bool hourRestored = false;
+    bool minuteRestored = false;
+};
+
+// Applied after every change of the edit: blanks (and anything else that is not
+// a digit) become "0"; then an hour above 23 takes the hour of `start`, and a
+// minute above 59 the minute of `start`. A part of `start` that is itself no
+// valid hour or minute counts as "00", so the result is always a valid time.
+TimeCorrection CorrectTimeText(std::string_view text, std::string_view start);
+
+// One click of a spin button: the part moves by `delta` when it stays within
+// 00..23 (hour) or 00..59 (minute); otherwise nothing changes. There is no
+// wrap-around and no carry into the other part. `text` is corrected first.
+std::string StepTime(std::string_view text, TimePart part, int delta);
+
+}  // namespace brivonce

@@ -1,0 +1,68 @@
+#include "agenda/time_text.h"
+
+#include <gtest/gtest.h>
+
+namespace brivonce {
+namespace {
+
+TEST(TimeEditText, TakesTheHourAndMinuteAroundAColon) {
+    EXPECT_EQ(TimeEditText("14:30"), "14:30");
+    EXPECT_EQ(TimeEditText("14h30 et plus"), "14:30");
+    EXPECT_EQ(TimeEditText("9"), "9 :  ");
+    EXPECT_EQ(TimeEditText(""), "  :  ");
+}
+
+TEST(CorrectTimeText, BlanksAndStrayCharactersBecomeZeros) {
+    TimeCorrection corrected = CorrectTimeText("  :  ", "08:30");
+    EXPECT_EQ(corrected.text, "00:00");
+    EXPECT_FALSE(corrected.hourRestored);
+    EXPECT_FALSE(corrected.minuteRestored);
+    EXPECT_EQ(CorrectTimeText("1 :4", "08:30").text, "10:40");
+    EXPECT_EQ(CorrectTimeText("a1:b2", "08:30").text, "01:02");
+}
+
+TEST(CorrectTimeText, PutsBackTheStartingHourOrMinute) {
+    TimeCorrection hour = CorrectTimeText("27:30", "08:30");
+    EXPECT_EQ(hour.text, "08:30");
+    EXPECT_TRUE(hour.hourRestored);
+    EXPECT_FALSE(hour.minuteRestored);
+
+    TimeCorrection minute = CorrectTimeText("08:75", "08:30");
+    EXPECT_EQ(minute.text, "08:30");
+    EXPECT_FALSE(minute.hourRestored);
+    EXPECT_TRUE(minute.minuteRestored);
+
+    TimeCorrection both = CorrectTimeText("99:99", "12:45");
+    EXPECT_EQ(both.text, "12:45");
+    EXPECT_TRUE(both.hourRestored && both.minuteRestored);
+}
+
+TEST(CorrectTimeText, KeepsTheLimitsThemselves) {
+    EXPECT_EQ(CorrectTimeText("23:59", "08:30").text, "23:59");
+    EXPECT_EQ(CorrectTimeText("24:60", "08:30").text, "08:30");
+}
+
+TEST(CorrectTimeText, AnInvalidStartingTimeGivesZeros) {
+    // A week file may hold any label; the edit must still end on a valid time.
+    EXPECT_EQ(CorrectTimeText("31:88", "47:61").text, "00:00");
+    EXPECT_EQ(CorrectTimeText("31:88", "zz").text, "00:00");
+    EXPECT_EQ(CorrectTimeText("31:15", "12").text, "12:15");
+}
+
+TEST(StepTime, MovesOnePartWithoutWrapOrCarry) {
+    EXPECT_EQ(StepTime("08:00", TimePart::kHour, 1), "09:00");
+    EXPECT_EQ(StepTime("08:00", TimePart::kMinute, -1), "08:00");
+    EXPECT_EQ(StepTime("08:00", TimePart::kMinute, 1), "08:01");
+    EXPECT_EQ(StepTime("09:59", TimePart::kMinute, 1), "09:59");
+    EXPECT_EQ(StepTime("10:00", TimePart::kHour, -1), "09:00");
+}
+
+TEST(StepTime, StopsAtTheEnds) {
+    EXPECT_EQ(StepTime("23:59", TimePart::kHour, 1), "23:59");
+    EXPECT_EQ(StepTime("23:59", TimePart::kMinute, 1), "23:59");
+    EXPECT_EQ(StepTime("00:00", TimePart::kHour, -1), "00:00");
+    EXPECT_EQ(StepTime("00:00", TimePart::kMinute, -1), "00:00");
+}
+
+}  // namespace
+}  // namespace brivonce
