@@ -1,0 +1,152 @@
+#include "agenda/time_dialog.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "agenda/time_text.h"
+#include "app/named_widget.h"
+
+namespace brivonce {
+namespace {
+
+// The colon and the two digit positions on each side; the first hour digit
+// may stay blank while typing. Blanks show as "_".
+const QString kTimeMask = QStringLiteral("09:99;_");
+const QColor kEditColour(163, 239, 248);
+constexpr int kHourEnd = 3;  // the caret position after "hh:"
+
+QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow) {
+    auto* button = Named<QToolButton>(name);
+    button->setArrowType(arrow);
+    button->setAutoRepeat(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    return button;
+}
+
+QFont EditFont() {
+    QFont font("Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(27);
+    font.setBold(true);
+    return font;
+}
+
+}  // namespace
+
+SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
+    m_up = ArrowButton("UpButton", Qt::UpArrow);
+    m_down = ArrowButton("DownButton", Qt::DownArrow);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
+    connect(m_up, &QToolButton::clicked, this, &SpinButton::UpClick);
+    connect(m_down, &QToolButton::clicked, this, &SpinButton::DownClick);
+}
+
+THSaisie::THSaisie(QWidget* parent) : QDialog(parent) {
+    setObjectName("HSaisie");
+    setWindowTitle(QString::fromUtf8("Heure de l'alarme"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(194, 122);
+
+    Panel1 = Named<QFrame>("Panel1", this);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(8, 8, 178, 62);
+    HSpin = Named<SpinButton>("HSpin", Panel1);
+    HSpin->setToolTip(QString::fromUtf8("Heure"));
+    HSpin->setGeometry(8, 7, 19, 48);
+    Edit = Named<QLineEdit>("Edit", Panel1);
+    Edit->setGeometry(33, 7, 112, 48);
+    Edit->setFont(EditFont());
+    Edit->setAlignment(Qt::AlignCenter);
+    QPalette palette = Edit->palette();
+    palette.setColor(QPalette::Base, kEditColour);
+    Edit->setPalette(palette);
+    Edit->setInputMask(kTimeMask);
+    Edit->setText(QStringLiteral("  :  "));
+    MSpin = Named<SpinButton>("MSpin", Panel1);
+    MSpin->setToolTip(QString::fromUtf8("Minute"));
+    MSpin->setGeometry(151, 7, 19, 48);
+
+    OKBtn = Named<QPushButton>("OKBtn", QStringLiteral("OK"), this);
+    OKBtn->setGeometry(16, 84, 75, 25);
+    OKBtn->setDefault(true);
+    CancelBtn = Named<QPushButton>("CancelBtn", QStringLiteral("Annuler"), this);
+    CancelBtn->setGeometry(103, 84, 75, 25);
+
+    connect(Edit, &QLineEdit::textChanged, this, &THSaisie::EditChange);
+    connect(HSpin, &SpinButton::UpClick, this, &THSaisie::HSpinUpClick);
+    connect(HSpin, &SpinButton::DownClick, this, &THSaisie::HSpinDownClick);
+    connect(MSpin, &SpinButton::UpClick, this, &THSaisie::MSpinUpClick);
+    connect(MSpin, &SpinButton::DownClick, this, &THSaisie::MSpinDownClick);
+    connect(OKBtn, &QPushButton::clicked, this, &THSaisie::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &THSaisie::reject);
+}
+
+void THSaisie::SetTime(const QString& label) {
+    m_start = label.left(kTimeTextLength);
+}
+
+void THSaisie::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void THSaisie::FormShow() {
+    SetEditText(TimeEditText(m_start.toStdString()));
+    OKBtn->setFocus();
+}
+
+std::string THSaisie::EditText() const {
+    return Edit->displayText().replace(QChar('_'), QChar(' ')).toStdString();
+}
+
+void THSaisie::SetEditText(const std::string& text) {
+    Edit->setText(QString::fromStdString(text));
+}
+
+void THSaisie::EditChange() {
+    std::string text = EditText();
+    TimeCorrection corrected = CorrectTimeText(text, m_start.toStdString());
+    if (corrected.text == text) {
+        return;
+    }
+    // A part put back is skipped over, so the next digit typed goes on.
+    int caret = Edit->cursorPosition();
+    SetEditText(corrected.text);
+    if (corrected.minuteRestored) {
+        caret = static_cast<int>(kTimeTextLength);
+    } else if (corrected.hourRestored) {
+        caret = kHourEnd;
+    }
+    Edit->setCursorPosition(caret);
+}
+
+void THSaisie::HSpinUpClick() {
+    SetEditText(StepTime(EditText(), TimePart::kHour, 1));
+}
+
+void THSaisie::HSpinDownClick() {
+    SetEditText(StepTime(EditText(), TimePart::kHour, -1));
+}
+
+void THSaisie::MSpinUpClick() {
+    SetEditText(StepTime(EditText(), TimePart::kMinute, 1));
+}
+
+void THSaisie::MSpinDownClick() {
+    SetEditText(StepTime(EditText(), TimePart::kMinute, -1));
+}
+
+void THSaisie::OKBtnClick() {
+    m_time = QString::fromStdString(EditText()).left(kTimeTextLength);
+    accept();
+}
+
+}  // namespace brivonce
