@@ -7,6 +7,7 @@
 #include "app/app_context.h"
 #include "app/clock.h"
 #include "app/message_boxes.h"
+#include "app/qt_dates.h"
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
 #include "text/error.h"
@@ -27,14 +28,8 @@ int MsecsToNextMinute(const QDateTime& now) {
     return kMinuteMs - (time.second() * 1000 + time.msec());
 }
 
-std::chrono::year_month_day ToDate(const QDate& date) {
-    return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                       std::chrono::month(static_cast<unsigned>(date.month())),
-                                       std::chrono::day(static_cast<unsigned>(date.day()))};
-}
-
 LocalMinute ToLocalMinute(const QDateTime& now) {
-    return MakeLocalMinute(ToDate(now.date()), now.time().hour(), now.time().minute());
+    return MakeLocalMinute(ToYmd(now.date()), now.time().hour(), now.time().minute());
 }
 
 QStringList ToStringList(const std::array<std::string, kSlotsPerDay>& items) {
@@ -97,7 +92,7 @@ void AlarmEngine::RefreshToday() {
 // while its box is open even though the ticks inside it fail again.
 bool AlarmEngine::ReadToday(const QDate& date, std::optional<Day>& today) {
     try {
-        today = LoadDay(m_context.dataFolder, ToDate(date));
+        today = LoadDay(m_context.dataFolder, ToYmd(date));
         return true;
     } catch (const Error& error) {
         if (!m_showingReadError) {

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,7 +22,9 @@
 #include "app/clock.h"
 #include "app/message_boxes.h"
 #include "app/named_widget.h"
+#include "app/qt_dates.h"
 #include "memo/memo_text.h"
+#include "platform/autostart.h"
 #include "platform/desktop.h"
 #include "settings/font_qt.h"
 #include "settings/ini_file.h"
@@ -69,12 +72,6 @@ QString ToEditText(const std::string& fileText) {
     return QString::fromStdString(fileText).replace("\r\n", "\n");
 }
 
-std::chrono::year_month_day ToDate(const QDate& date) {
-    return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                       std::chrono::month(static_cast<unsigned>(date.month())),
-                                       std::chrono::day(static_cast<unsigned>(date.day()))};
-}
-
 // Every action of a menu and its submenus, in menu order.
 void CollectActions(const QMenu* menu, QList<QAction*>& actions) {
     for (QAction* action : menu->actions()) {
@@ -101,6 +98,7 @@ TMainForm::TMainForm(AppContext& context)
     // writes back what the file held, never values that were not loaded.
     m_settings = LoadSettings(IniFile(m_dataFolder + "brivonce.ini"), PrimaryScreenSize());
     BuildControls();
+    m_alarm = new AlarmEngine(m_context, *this, this);
     BuildMenu();
     BuildToolbar();
     ConnectMenu();
@@ -190,9 +188,8 @@ void TMainForm::BuildMenu() {
     Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
 
     // Commands whose windows are not built yet stay disabled.
-    for (QAction* pending :
-         {winstart, Sonassociauxalarmes1, Configurationdelimpression1, Imprimer1, Calendrier1,
-          Rendezvous1, Courses1, Listedesactivitspasses1, Listedetouteslesactivits1}) {
+    for (QAction* pending : {Configurationdelimpression1, Imprimer1, Calendrier1, Rendezvous1,
+                             Courses1, Listedesactivitspasses1, Listedetouteslesactivits1}) {
         pending->setEnabled(false);
     }
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -235,6 +232,9 @@ void TMainForm::ConnectMenu() {
                 [this, handler] { Guarded([&] { (this->*handler)(); }); });
     };
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+    on(winstart, &TMainForm::winstartClick);
+    connect(Alarmesonore1, &QAction::triggered, m_alarm, &AlarmEngine::SetAlarmOn);
+    on(Sonassociauxalarmes1, &TMainForm::Sonassociauxalarmes1Click);
     connect(Toujoursvisible1, &QAction::triggered, this,
             [this](bool onTop) { setWindowFlag(Qt::WindowStaysOnTopHint, onTop); });
     QAction* scrollItems[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
@@ -284,9 +284,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+    m_alarm->StartAlignment();
     ApplyLoadedSettings();
+    // A refused autostart entry is reported but must not keep the program
+    // from starting.
+    Guarded([this] { ApplyWinStart(); });
     LoadMemo();
-    RefreshCaption();
+    m_alarm->RefreshToday();
     Memo->setFocus();
     m_firstShowing = false;
 }
@@ -300,6 +304,8 @@ void TMainForm::ApplyLoadedSettings() {
         resize(place.w, place.h);
     }
     Alarmesonore1->setChecked(m_settings.options.alarme);
+    m_alarm->SetAlarmOn(m_settings.options.alarme);
+    winstart->setChecked(m_settings.config.winStart);
     SetScrollBars(m_settings.options.ascenseurs);
     SetNameDayMode(m_settings.options.fas);
     Memo->setFont(FontFromRecord(m_settings.police));
@@ -349,7 +355,7 @@ void TMainForm::RefreshCaption() {
     QDate today = m_context.clock->Now().date();
     QString caption = QLocale().toString(today, "ddd dd.MM.yy");
     if (m_nameDayMode != NameDayMode::kNone) {
-        auto date = ToDate(today);
+        auto date = ToYmd(today);
         caption += " - " + QString::fromUtf8(DayNames(date, m_nameDayMode, date).text);
     }
     setWindowTitle(caption);
@@ -365,6 +371,7 @@ Settings TMainForm::CurrentSettings() const {
     QRect normal = isMaximized() ? normalGeometry() : geometry();
     settings.mainW = {pos().x(), pos().y(), normal.width(), normal.height(), isMaximized()};
     settings.options.alarme = Alarmesonore1->isChecked();
+    settings.config.winStart = winstart->isChecked();
     settings.options.couleur = ValueFromColour(Memo->palette().color(QPalette::Base));
     settings.police = RecordFromFont(Memo->font(), Memo->palette().color(QPalette::Text));
     return settings;
@@ -446,8 +453,53 @@ bool TMainForm::ComboBoxKeyDown(QKeyEvent* key) {
     return false;
 }
 
+void TMainForm::SetHourItems(const QStringList& items, int selected) {
+    ComboBox->clear();
+    ComboBox->addItems(items);
+    ComboBox->setCurrentIndex(selected);
+}
+
+void TMainForm::BringToFront() {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+}
+
+void TMainForm::FocusMemo() {
+    Memo->setFocus();
+}
+
+void TMainForm::ApplyWinStart() {
+    if (winstart->isChecked()) {
+        m_context.autostart->Enable(m_context.programPath);
+    } else {
+        m_context.autostart->Disable();
+    }
+}
+
+void TMainForm::winstartClick() {
+    ApplyWinStart();
+}
+
+void TMainForm::Sonassociauxalarmes1Click() {
+    m_soundDialogOpen = true;
+    QFileDialog dialog(this, QString::fromUtf8("Choix d'un fichier son"), QString(),
+                       "Sons (*.wav)");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("wav");
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    m_soundDialogOpen = false;
+    if (chosen) {
+        m_alarm->ChooseSound(dialog.selectedFiles().first());
+    }
+}
+
 void TMainForm::PopupMenu1Popup() {
     const AppWindows& windows = m_context.windows;
+    Sonassociauxalarmes1->setEnabled(!m_soundDialogOpen);
     Apropos1->setEnabled(!(windows.aboutBox && windows.aboutBox->isVisible()));
     Police->setEnabled(!m_fontDialogOpen);
     Couleur1->setEnabled(!m_colourDialogOpen);
@@ -456,7 +508,7 @@ void TMainForm::PopupMenu1Popup() {
 void TMainForm::Insrerdateetheure1Click() {
     QDateTime now = m_context.clock->Now();
     QTime time = now.time();
-    std::string stamp = DateTimeStamp(FormatShortDate(ToDate(now.date())), time.hour(),
+    std::string stamp = DateTimeStamp(FormatShortDate(ToYmd(now.date())), time.hour(),
                                       time.minute(), time.second());
     std::string text = AppendStampLine(Memo->toPlainText().toStdString(), stamp);
     Memo->setPlainText(QString::fromStdString(text));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "agenda/french_calendar.h"
+#include "memo/alarm_engine.h"
 #include "settings/settings.h"
 
 class QAction;
@@ -19,7 +20,7 @@ struct AppContext;
 
 // The memo window: the program's face and the owner of its menu, its data
 // folder and its settings.
-class TMainForm : public QWidget {
+class TMainForm : public QWidget, private AlarmView {
     Q_OBJECT
 public:
     explicit TMainForm(AppContext& context);
@@ -35,7 +36,10 @@ public:
     // Writes the memo and the settings; raises Error on failure.
     void SaveAll();
     // The caption: today's date and, when wanted, today's name.
-    void RefreshCaption();
+    void RefreshCaption() override;
+    // Caption, hour box and due alarms, as at every minute.
+    void RefreshToday() { m_alarm->RefreshToday(); }
+    AlarmEngine* Alarm() { return m_alarm; }
 
     QToolBar* Toolbar971;
     QPlainTextEdit* Memo;
@@ -107,11 +111,20 @@ private:
     bool MemoShortcut(QKeyEvent* key, bool dispatch);
     bool ComboBoxKeyDown(QKeyEvent* key);
 
+    void SetHourItems(const QStringList& items, int selected) override;
+    bool IsShown() const override { return isVisible(); }
+    void BringToFront() override;
+    void FocusMemo() override;
+    QWidget* BoxParent() override { return this; }
+
+    void ApplyWinStart();
     void SetScrollBars(int choice);
     void SetNameDayMode(int mode);
     void SetMemoColours(const QColor& text, const QColor& background);
 
     void PopupMenu1Popup();
+    void winstartClick();
+    void Sonassociauxalarmes1Click();
     void Insrerdateetheure1Click();
     void Effacer1Click();
     void Supprimer1Click();
@@ -134,6 +147,8 @@ private:
     bool m_memoLoaded = false;
     bool m_fontDialogOpen = false;
     bool m_colourDialogOpen = false;
+    bool m_soundDialogOpen = false;
+    AlarmEngine* m_alarm;
 };
 
 }  // namespace brivonce

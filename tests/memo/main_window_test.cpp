@@ -5,6 +5,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "agenda/week_store.h"
+#include "app/qt_dates.h"
 #include "app/tray_window.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
@@ -172,6 +174,72 @@ private slots:
         QVERIFY(!form->ToolbarButton973->isEnabled());  // buttons follow their command
         form->Courses1->setEnabled(true);
         QVERIFY(form->ToolbarButton973->isEnabled());
+    }
+
+    // The road of an alarm: a week file as the agenda writes it, then the
+    // clock running from 14:29 to 14:31.
+    void dueSlotRingsAndTheNextMinuteSilencesIt() {
+        QDir().mkpath(Folder());
+        Week week;
+        week.At(1, 15) = {"14:30", "Dentiste"};  // Monday 7 December, slot of 14:00
+        SaveWeek(Folder().toStdString(), ToYmd(QDate(2026, 12, 7)), week);
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        QCOMPARE(form->ComboBox->count(), 24);
+        QCOMPARE(form->ComboBox->itemText(13), QString("13:00"));
+        QCOMPARE(form->ComboBox->currentIndex(), 14);
+        QCOMPARE(form->ComboBox->itemText(14), QString("14:29 - Dentiste"));
+        QVERIFY(run->boxes->shown.isEmpty());
+
+        run->clock->now = QDateTime(QDate(2026, 12, 7), QTime(14, 30, 0));
+        form->Alarm()->TimerTimer();
+        QCOMPARE(run->boxes->shown.size(), 1);
+        QCOMPARE(run->boxes->shown[0].text, QString("14:30 - Dentiste"));
+        QCOMPARE(run->boxes->shown[0].title, QString("Brivonce"));
+        QCOMPARE(run->boxes->shown[0].icon, MessageBoxes::Icon::Information);
+        QVERIFY(!run->sound->played.isEmpty() || run->sound->beeps > 0);
+
+        run->clock->now = QDateTime(QDate(2026, 12, 7), QTime(14, 31, 0));
+        form->Alarm()->TimerTimer();
+        QCOMPARE(run->boxes->shown.size(), 1);  // rings once
+        QVERIFY(!run->sound->playing);
+    }
+
+    void alarmTickOffRingsNothing() {
+        WriteFile(Folder(), "brivonce.ini", "[Options]\r\nAlarme=0\r\n");
+        Week week;
+        week.At(1, 15) = {"14:30", "Dentiste"};
+        SaveWeek(Folder().toStdString(), ToYmd(QDate(2026, 12, 7)), week);
+        auto run = Shown();
+        QVERIFY(run);
+        run->clock->now = QDateTime(QDate(2026, 12, 7), QTime(14, 30, 0));
+        Form(*run)->Alarm()->TimerTimer();
+        QVERIFY(run->boxes->shown.isEmpty());
+        QCOMPARE(Form(*run)->ComboBox->currentIndex(), 14);
+    }
+
+    void autostartFollowsTheTick() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        QVERIFY(form->winstart->isChecked());  // a first run registers the program
+        QCOMPARE(run->autostart->enabledWith, run->context().programPath);
+        form->winstart->trigger();
+        QVERIFY(run->autostart->enabledWith.isEmpty());
+        form->winstart->trigger();
+        QCOMPARE(run->autostart->enabledWith, run->context().programPath);
+    }
+
+    void refusedAutostartDoesNotStopTheFirstShowing() {
+        WriteFile(Folder(), "brivonce.txt", "memo");
+        TestRun run(Folder());
+        run.autostart->failure = "Erreur de création de la clé x";
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].icon, MessageBoxes::Icon::Stop);
+        QVERIFY(run.context().windows.mainForm->Initialised());
+        QCOMPARE(run.context().windows.mainForm->Memo->toPlainText(), QString("memo"));
     }
 };
 
