@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ini_fixture.h"
+
 #include <limits>
 
 #include "scratch_dir.h"
@@ -14,20 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ScratchDir;
 
-class FontRecordTest : public ::testing::Test {
-protected:
-    IniFile Open(std::string_view bytes) {
-        ReplaceFile(m_file, bytes, kCannotWrite);
-        return IniFile(m_file);
-    }
-    std::string SavedBytes(const IniFile& ini) {
-        ini.Save();
-        return ReadWholeFile(m_file, kCannotOpen).value();
-    }
-
-    ScratchDir m_dir;
-    fs::path m_file = m_dir / "brivonce.ini";
-};
+class FontRecordTest : public testing::IniFixture {};
 
 TEST(HeightForSize, RoundsAtNinetySixPixelsPerInch) {
     EXPECT_EQ(HeightForSize(10), -13);

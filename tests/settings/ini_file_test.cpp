@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ini_fixture.h"
+
 #include <filesystem>
 #include <string>
 
@@ -17,21 +19,7 @@ namespace fs = std::filesystem;
 using testing::MountedTmpfs;
 using testing::ScratchDir;
 
-// An IniFile over a file holding exactly `bytes`.
-class IniFileTest : public ::testing::Test {
-protected:
-    IniFile Open(std::string_view bytes) {
-        ReplaceFile(m_file, bytes, kCannotWrite);
-        return IniFile(m_file);
-    }
-    std::string SavedBytes(const IniFile& ini) {
-        ini.Save();
-        return ReadWholeFile(m_file, kCannotOpen).value();
-    }
-
-    ScratchDir m_dir;
-    fs::path m_file = m_dir / "brivonce.ini";
-};
+class IniFileTest : public testing::IniFixture {};
 
 TEST_F(IniFileTest, MissingFileGivesDefaultsAndIsCreatedBySave) {
     IniFile ini(m_file);
