@@ -7,6 +7,26 @@
 #include <QtTest>
 
 namespace brivonce::testing {
+namespace {
+
+// Window tests never touch the real user's files, whoever runs them: the
+// runtime, configuration and data folders point into a scratch folder before
+// the application object exists.
+void IsolateFromTheUsersFiles() {
+    static QTemporaryDir scratch;
+    const std::pair<const char*, const char*> folders[] = {{"XDG_RUNTIME_DIR", "/runtime"},
+                                                           {"XDG_CONFIG_HOME", "/config"},
+                                                           {"XDG_DATA_HOME", "/data"}};
+    for (const auto& [variable, name] : folders) {
+        QString folder = scratch.path() + name;
+        QDir().mkpath(folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(variable, folder.toLocal8Bit());
+    }
+}
+Q_CONSTRUCTOR_FUNCTION(IsolateFromTheUsersFiles)
+
+}  // namespace
 
 QMessageBox::StandardButton ScriptedMessageBoxes::Show(QWidget*, Icon icon, const QString& title,
                                                        const QString& text,
