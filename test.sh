@@ -28,6 +28,6 @@ for preset in default asan; do
         echo "--- $preset failed; the end of its log:"
         tail -n 80 "$log"
     fi
-    grep -E '(Failed|\*\*\*|Not Run|tests passed|Total Test time)' "$log" || true
+    grep -E '(\*\*\*|\(Failed\)|Not Run|tests passed|Total Test time|tests FAILED)' "$log" || true
 done
 exit $status
