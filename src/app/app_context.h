@@ -12,7 +12,10 @@ class Desktop;
 class MessageBoxes;
 class SoundPlayer;
 class TAboutBox;
+class TAgend;
+class TChoixD;
 class TConfirm;
+class THSaisie;
 class TMainForm;
 class TTrayForm;
 
@@ -20,6 +23,9 @@ class TTrayForm;
 struct AppWindows {
     TTrayForm* trayForm = nullptr;
     TMainForm* mainForm = nullptr;
+    TAgend* agend = nullptr;
+    TChoixD* choixD = nullptr;
+    THSaisie* hSaisie = nullptr;
     TConfirm* confirm = nullptr;
     TAboutBox* aboutBox = nullptr;
 };

@@ -8,6 +8,9 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "agenda/agenda_window.h"
+#include "agenda/date_picker_dialog.h"
+#include "agenda/time_dialog.h"
 #include "app/about_dialog.h"
 #include "app/confirm_dialog.h"
 #include "app/data_folder.h"
@@ -127,6 +130,9 @@ void Application::CreateWindows() {
     QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
                      &TTrayForm::FormCloseQuery);
     windows.trayForm->AttachMenu(windows.mainForm->PopupMenu1);
+    windows.agend = Keep(m_windows, new TAgend(m_context));
+    windows.choixD = Keep(m_windows, new TChoixD(m_context));
+    windows.hSaisie = Keep(m_windows, new THSaisie);
     windows.confirm = Keep(m_windows, new TConfirm);
     windows.aboutBox = Keep(m_windows, new TAboutBox);
 }

@@ -111,6 +111,9 @@ private slots:
         Open(dialog, QDate(2026, 1, 31));
         dialog.NMBtn->click();
         QCOMPARE(dialog.Date(), QDate(2026, 2, 28));
+        Open(dialog, QDate(2026, 5, 31));
+        dialog.NMBtn->click();
+        QCOMPARE(dialog.Date(), QDate(2026, 6, 30));
         Open(dialog, QDate(2026, 12, 15));
         dialog.NMBtn->click();
         QCOMPARE(dialog.Date(), QDate(2027, 1, 15));

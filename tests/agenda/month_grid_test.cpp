@@ -41,22 +41,5 @@ TEST(MonthGrid, AMonthBeginningOnSundayNeedsTheSixthRow) {
     EXPECT_EQ(MonthGridCell(2026y / March / 31), (GridCell{6, 1}));
 }
 
-TEST(AddMonths, KeepsTheDayOrTakesTheLastOne) {
-    EXPECT_EQ(AddMonths(2026y / March / 31, -1), 2026y / February / 28);
-    EXPECT_EQ(AddMonths(2028y / March / 31, -1), 2028y / February / 29);
-    EXPECT_EQ(AddMonths(2026y / January / 31, 1), 2026y / February / 28);
-    EXPECT_EQ(AddMonths(2028y / January / 31, 1), 2028y / February / 29);
-    EXPECT_EQ(AddMonths(2026y / May / 31, 1), 2026y / June / 30);
-    EXPECT_EQ(AddMonths(2026y / December / 15, 1), 2027y / January / 15);
-    EXPECT_EQ(AddMonths(2027y / January / 15, -1), 2026y / December / 15);
-}
-
-TEST(AddYears, TurnsTheTwentyNinthOfFebruaryIntoTheTwentyEighth) {
-    EXPECT_EQ(AddYears(2028y / February / 29, 1), 2029y / February / 28);
-    EXPECT_EQ(AddYears(2028y / February / 29, -1), 2027y / February / 28);
-    EXPECT_EQ(AddYears(2028y / February / 29, 4), 2032y / February / 28);
-    EXPECT_EQ(AddYears(2026y / December / 31, 1), 2027y / December / 31);
-}
-
 }  // namespace
 }  // namespace brivonce

@@ -49,20 +49,5 @@ TEST(CorrectTimeText, AnInvalidStartingTimeGivesZeros) {
     EXPECT_EQ(CorrectTimeText("31:15", "12").text, "12:15");
 }
 
-TEST(StepTime, MovesOnePartWithoutWrapOrCarry) {
-    EXPECT_EQ(StepTime("08:00", TimePart::kHour, 1), "09:00");
-    EXPECT_EQ(StepTime("08:00", TimePart::kMinute, -1), "08:00");
-    EXPECT_EQ(StepTime("08:00", TimePart::kMinute, 1), "08:01");
-    EXPECT_EQ(StepTime("09:59", TimePart::kMinute, 1), "09:59");
-    EXPECT_EQ(StepTime("10:00", TimePart::kHour, -1), "09:00");
-}
-
-TEST(StepTime, StopsAtTheEnds) {
-    EXPECT_EQ(StepTime("23:59", TimePart::kHour, 1), "23:59");
-    EXPECT_EQ(StepTime("23:59", TimePart::kMinute, 1), "23:59");
-    EXPECT_EQ(StepTime("00:00", TimePart::kHour, -1), "00:00");
-    EXPECT_EQ(StepTime("00:00", TimePart::kMinute, -1), "00:00");
-}
-
 }  // namespace
 }  // namespace brivonce

@@ -26,24 +26,6 @@ TEST(TopSlotRow, AStartHourOutsideTheListStillFillsTheGrid) {
     EXPECT_EQ(TopSlotRow(6, 40), 22);
 }
 
-TEST(DayColourOf, TodayBeatsHolidayBeatsSunday) {
-    EXPECT_EQ(DayColourOf(1, false, false), DayColour::kWhite);
-    EXPECT_EQ(DayColourOf(6, false, false), DayColour::kWhite);
-    EXPECT_EQ(DayColourOf(7, false, false), DayColour::kSunday);
-    EXPECT_EQ(DayColourOf(7, true, false), DayColour::kHoliday);
-    EXPECT_EQ(DayColourOf(2, true, false), DayColour::kHoliday);
-    EXPECT_EQ(DayColourOf(7, true, true), DayColour::kToday);
-    EXPECT_EQ(DayColourOf(3, false, true), DayColour::kToday);
-}
-
-TEST(NameDayModeFrom, OnlyZeroToTwoNameAMode) {
-    EXPECT_EQ(NameDayModeFrom(0), NameDayMode::kNone);
-    EXPECT_EQ(NameDayModeFrom(1), NameDayMode::kCurrentDay);
-    EXPECT_EQ(NameDayModeFrom(2), NameDayMode::kAllDays);
-    EXPECT_EQ(NameDayModeFrom(3), NameDayMode::kNone);
-    EXPECT_EQ(NameDayModeFrom(-1), NameDayMode::kNone);
-}
-
 TEST(WeekNumberFromInput, BoundsTheNumberByTheWeeksOfTheYear) {
     EXPECT_EQ(WeekNumberFromInput("0", 49, 52), 1);
     EXPECT_EQ(WeekNumberFromInput("60", 49, 52), 52);
@@ -73,13 +55,6 @@ TEST(MondayOfWeek, CountsFromTheFirstIsoWeek) {
         EXPECT_EQ(WeekNumber(monday), number);
         EXPECT_EQ(WeekYear(monday), 2020);
     }
-}
-
-TEST(MillisecondsToNextMinute, AlignsOnTheWholeMinute) {
-    EXPECT_EQ(MillisecondsToNextMinute(42, 0), 18000);
-    EXPECT_EQ(MillisecondsToNextMinute(0, 0), 60000);
-    EXPECT_EQ(MillisecondsToNextMinute(59, 999), 1);
-    EXPECT_EQ(MillisecondsToNextMinute(0, 5), 59995);
 }
 
 }  // namespace
