@@ -54,16 +54,6 @@ QTableWidgetItem* CellItem(const QString& text, Qt::ItemFlags flags) {
 
 }  // namespace
 
-year_month_day ToYmd(QDate date) {
-    return year{date.year()} / month{static_cast<unsigned>(date.month())} /
-           day{static_cast<unsigned>(date.day())};
-}
-
-QDate ToQDate(year_month_day date) {
-    return QDate(static_cast<int>(date.year()), static_cast<int>(unsigned{date.month()}),
-                 static_cast<int>(unsigned{date.day()}));
-}
-
 TChoixD::TChoixD(AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_date(ToYmd(context.clock->Now().date())) {
     setObjectName("ChoixD");

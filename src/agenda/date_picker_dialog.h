@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <chrono>
 
+#include "app/qt_dates.h"
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -13,10 +15,6 @@ class QToolButton;
 namespace brivonce {
 
 struct AppContext;
-
-// Between the window layer's QDate and the core's dates.
-std::chrono::year_month_day ToYmd(QDate date);
-QDate ToQDate(std::chrono::year_month_day date);
 
 // The date picker: a month calendar with month and year navigation. Created
 // once; every caller sets the date before showing it and, after OK, reads it.

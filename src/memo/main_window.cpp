@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "agenda/agenda_window.h"
+#include "agenda/date_picker_dialog.h"
 #include "app/about_dialog.h"
 #include "app/app_context.h"
 #include "app/clock.h"
@@ -188,8 +190,8 @@ void TMainForm::BuildMenu() {
     Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
 
     // Commands whose windows are not built yet stay disabled.
-    for (QAction* pending : {Configurationdelimpression1, Imprimer1, Calendrier1, Rendezvous1,
-                             Courses1, Listedesactivitspasses1, Listedetouteslesactivits1}) {
+    for (QAction* pending : {Configurationdelimpression1, Imprimer1, Courses1,
+                             Listedesactivitspasses1, Listedetouteslesactivits1}) {
         pending->setEnabled(false);
     }
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -255,6 +257,8 @@ void TMainForm::ConnectMenu() {
     on(Supprimer1, &TMainForm::Supprimer1Click);
     connect(Toutslectionner1, &QAction::triggered, Memo, &QPlainTextEdit::selectAll);
     on(Police, &TMainForm::PoliceClick);
+    on(Rendezvous1, &TMainForm::Rendezvous1Click);
+    on(Calendrier1, &TMainForm::Calendrier1Click);
     on(Couleur1, &TMainForm::Couleur1Click);
     connect(Quitter1, &QAction::triggered, this, &TMainForm::QuitRequested);
     connect(Quitter2, &QAction::triggered, this, &TMainForm::QuitRequested);
@@ -348,6 +352,9 @@ void TMainForm::SetNameDayMode(int mode) {
     }
     m_settings.options.fas = mode;
     m_nameDayMode = mode >= 0 && mode <= 2 ? static_cast<NameDayMode>(mode) : NameDayMode::kNone;
+    if (m_context.windows.agend) {
+        m_context.windows.agend->SetNameDayMode(m_nameDayMode);
+    }
     RefreshCaption();
 }
 
@@ -363,6 +370,9 @@ void TMainForm::RefreshCaption() {
 
 Settings TMainForm::CurrentSettings() const {
     Settings settings = m_settings;
+    if (m_context.windows.agend) {
+        settings.options.heureDeDebut = m_context.windows.agend->StartHourIndex();
+    }
     settings.config.showOnStart = ShowOnStart->isChecked();
     settings.options.visible = Toujoursvisible1->isChecked();
     if (m_firstShowing) {
@@ -378,6 +388,10 @@ Settings TMainForm::CurrentSettings() const {
 }
 
 void TMainForm::SaveAll() {
+    TAgend* agend = m_context.windows.agend;
+    if (agend && agend->isVisible()) {
+        agend->SaveDisplayedWeek();  // a quit or logout while it is open keeps its week
+    }
     SaveAllInput input;
     input.settings = CurrentSettings();
     if (m_memoLoaded) {
@@ -502,7 +516,24 @@ void TMainForm::PopupMenu1Popup() {
     Sonassociauxalarmes1->setEnabled(!m_soundDialogOpen);
     Apropos1->setEnabled(!(windows.aboutBox && windows.aboutBox->isVisible()));
     Police->setEnabled(!m_fontDialogOpen);
+    Rendezvous1->setEnabled(!(windows.agend && windows.agend->isVisible()));
+    Calendrier1->setEnabled(!(windows.choixD && windows.choixD->isVisible()));
     Couleur1->setEnabled(!m_colourDialogOpen);
+}
+
+void TMainForm::Rendezvous1Click() {
+    TAgend* agend = m_context.windows.agend;
+    agend->DisplayWeek(agend->DisplayedMonday());
+    agend->exec();
+    m_alarm->RefreshToday();
+    if (isVisible()) {
+        Memo->setFocus();
+    }
+}
+
+void TMainForm::Calendrier1Click() {
+    m_context.windows.choixD->SetDate(m_context.clock->Now().date());
+    m_context.windows.choixD->exec();
 }
 
 void TMainForm::Insrerdateetheure1Click() {

@@ -123,6 +123,8 @@ private:
     void SetMemoColours(const QColor& text, const QColor& background);
 
     void PopupMenu1Popup();
+    void Rendezvous1Click();
+    void Calendrier1Click();
     void winstartClick();
     void Sonassociauxalarmes1Click();
     void Insrerdateetheure1Click();

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "agenda/time_dialog.h"
 #include "agenda/week_store.h"
 #include "gui/gui_test_support.h"
+#include "memo/main_window.h"
 
 using namespace brivonce;
 using namespace brivonce::testing;
@@ -419,8 +421,9 @@ private slots:
             Type("Dentiste");
             QTest::mouseClick(shown->OKBtn, Qt::LeftButton);
         });
-        agenda->DisplayWeek(agenda->DisplayedMonday());
-        QCOMPARE(agenda->exec(), int(QDialog::Accepted));
+        TMainForm* memo = run.context().windows.mainForm;
+        memo->Rendezvous1->trigger();  // "&Agenda..." of the memo window
+        QVERIFY(!agenda->isVisible());
 
         QStringList lines = WeekLines(QDate(2026, 12, 7));
         QCOMPARE(lines.size(), 336);
@@ -430,6 +433,30 @@ private slots:
         QCOMPARE(lines[31], QString());
         Week week = LoadWeek(Folder().toStdString(), 2026y / December / 7);
         QCOMPARE(week.At(1, 15), (Slot{"14:30", "Dentiste"}));
+
+        // The memo window refreshed its hour box as the agenda closed...
+        QCOMPARE(memo->ComboBox->itemText(14), QString("14:30 - Dentiste"));
+        // ...and the clock at 14:30 raises the alarm.
+        run.clock->now = QDateTime(QDate(2026, 12, 7), QTime(14, 30));
+        memo->Alarm()->TimerTimer();
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].text, QString("14:30 - Dentiste"));
+    }
+
+    void agendaItemIsDisabledWhileTheAgendaIsOpen() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* memo = run.context().windows.mainForm;
+        bool enabledWhileOpen = true;
+        OnModal<TAgend>([&](TAgend* shown) {
+            emit memo->PopupMenu1->aboutToShow();  // the tray menu opens
+            enabledWhileOpen = memo->Rendezvous1->isEnabled();
+            shown->reject();
+        });
+        memo->Rendezvous1->trigger();
+        QVERIFY(!enabledWhileOpen);
+        emit memo->PopupMenu1->aboutToShow();
+        QVERIFY(memo->Rendezvous1->isEnabled());
     }
 
     void closingSavesTextStillBeingTyped() {
