@@ -227,6 +227,11 @@ private slots:
         QCOMPARE(run.desktop->opened[1].scheme(), QString("https"));
     }
 
+    void standardDialogsSpeakFrench() {
+        InstallFrenchTranslations();
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Annuler"));
+    }
+
     void aboutBoxIsDisabledInTheMenuWhileOpen() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
