@@ -81,8 +81,8 @@ class AgendaWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString Folder() const { return m_dir.path() + "/data"; }
+    ScratchDataFolder m_data;
+    QString Folder() const { return m_data.Folder(); }
     QString WeekFile(QDate monday) const {
         return Folder() + "/" + monday.toString("yyyyMMdd") + ".SEM";
     }
@@ -121,11 +121,7 @@ private:
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
 
-    void init() {
-        FailOnUnexpectedWarnings();
-        QVERIFY(m_dir.isValid());
-        QDir(Folder()).removeRecursively();
-    }
+    void init() { m_data.StartTest(); }
 
     void firstOpeningShowsTheCurrentWeekAtTheCurrentHour() {
         TestRun run(Folder());

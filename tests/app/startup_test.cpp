@@ -34,16 +34,12 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString Folder() const { return m_dir.path() + "/data"; }
+    ScratchDataFolder m_data;
+    QString Folder() const { return m_data.Folder(); }
     QString Ini() const { return QString::fromUtf8(ReadFile(Folder() + "/brivonce.ini")); }
 
 private slots:
-    void init() {
-        FailOnUnexpectedWarnings();
-        QVERIFY(m_dir.isValid());
-        QDir(Folder()).removeRecursively();
-    }
+    void init() { m_data.StartTest(); }
 
     void cancelAndEscapeKeepRunningAndIgnoreTheTick() {
         TestRun run(Folder());

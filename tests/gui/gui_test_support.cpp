@@ -74,6 +74,12 @@ void FailOnUnexpectedWarnings() {
                            "QPlatformNativeInterface::systemTrayWindowChanged).*"));
 }
 
+void ScratchDataFolder::StartTest() {
+    FailOnUnexpectedWarnings();
+    QVERIFY(m_dir.isValid());
+    QDir(Folder()).removeRecursively();
+}
+
 void OnNextModal(std::function<void(QWidget*)> action) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);

@@ -113,6 +113,18 @@ public:
 // platform gives for what it cannot do. Call it in init().
 void FailOnUnexpectedWarnings();
 
+// The data folder of a window test: missing at the start of every test
+// function, so each begins like a first run.
+class ScratchDataFolder {
+public:
+    QString Folder() const { return m_dir.path() + "/data"; }
+    // Call in init(): also makes unexpected Qt warnings fail the test.
+    void StartTest();
+
+private:
+    QTemporaryDir m_dir;
+};
+
 // Runs `action` on the next modal window once the current call blocks in it.
 void OnNextModal(std::function<void(QWidget*)> action);
 

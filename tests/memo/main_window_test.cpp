@@ -18,8 +18,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    QString Folder() const { return m_dir.path() + "/data"; }
+    ScratchDataFolder m_data;
+    QString Folder() const { return m_data.Folder(); }
     QByteArray Ini() const { return ReadFile(Folder() + "/brivonce.ini"); }
 
     // Starts a run whose memo window has been shown once.
@@ -35,11 +35,7 @@ private:
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
-    void init() {
-        FailOnUnexpectedWarnings();
-        QVERIFY(m_dir.isValid());
-        QDir(Folder()).removeRecursively();
-    }
+    void init() { m_data.StartTest(); }
 
     void captionFollowsTheNameDayModeAtOnce() {
         auto run = Shown();
