@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
@@ -21,13 +22,15 @@
 #include "agenda/week_number.h"
 #include "agenda/week_store.h"
 #include "agenda/week_view.h"
-#include "app/app_context.h"
-#include "app/clock.h"
-#include "app/message_boxes.h"
-#include "app/named_widget.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "text/error.h"
+#include "ui/activity_edits_link.h"
+#include "ui/app_context.h"
+#include "ui/clock.h"
+#include "ui/guarded.h"
+#include "ui/named_widget.h"
+#include "ui/wait_cursor.h"
 
 namespace brivonce {
 namespace {
@@ -77,15 +80,6 @@ std::optional<QString> AskText(QWidget* parent, const QString& caption, const QS
     }
     return box.textValue();
 }
-
-// The hourglass, for as long as the object lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The grids disabled for as long as the object lives; the grid that had the
 // focus gets it back.
@@ -271,9 +265,19 @@ bool DayGrid::eventFilter(QObject* watched, QEvent* event) {
     return QTableWidget::eventFilter(watched, event);
 }
 
-TAgend::TAgend(AppContext& context, QWidget* parent)
+void DayGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier && !Editing()) {
+        emit DeletePressed();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+TAgend::TAgend(AppContext& context, TChoixD* picker, THSaisie* timeDialog, QWidget* parent)
     : QDialog(parent),
       m_context(context),
+      m_picker(picker),
+      m_timeDialog(timeDialog),
       m_displayedMonday(MondayOf(Today())),
       m_startHour(0),
       m_nameDayMode(NameDayMode::kNone),
@@ -311,6 +315,13 @@ void TAgend::BuildGrids() {
                 [this, grid](Qt::MouseButton button, int column, int row) {
                     Guarded([&] { StringGrid1MouseDown(grid, button, column, row); });
                 });
+        connect(grid, &DayGrid::DeletePressed, this, [this, grid] {
+            Guarded([&] {
+                if (ActivityEditsLink* edits = m_context.links.activityEdits) {
+                    edits->DeleteSelected(SlotRef{DayOf(grid), grid->currentRow() + 1});
+                }
+            });
+        });
         m_grids[n] = grid;
     }
     StringGrid1 = m_grids[0];
@@ -370,9 +381,8 @@ void TAgend::BuildControls() {
     AllBtn = FlatButton("AllBtn", "Liste de toutes les activités", this);
     AllBtn->setGeometry(446, 412, 183, 28);
 
-    // The cross-week operations and printing come with their own windows.
-    for (QToolButton* later :
-         {FindBtn, SupprBtn, RepetBtn, ConfigBtn, PrintBtn, ClearBtn, PastBtn, AllBtn}) {
+    // Printing comes with its own windows.
+    for (QToolButton* later : {ConfigBtn, PrintBtn}) {
         later->setEnabled(false);
     }
     Timer = Named<QTimer>("Timer", this);
@@ -408,6 +418,12 @@ void TAgend::FormCreate() {
     on(NowBtn, &TAgend::NowBtnClick);
     on(CalendBtn, &TAgend::CalendBtnClick);
     on(WeekBtn, &TAgend::WeekBtnClick);
+    on(FindBtn, &TAgend::FindBtnClick);
+    on(SupprBtn, &TAgend::SupprBtnClick);
+    on(RepetBtn, &TAgend::RepetBtnClick);
+    on(PastBtn, &TAgend::PastBtnClick);
+    on(AllBtn, &TAgend::AllBtnClick);
+    on(ClearBtn, &TAgend::ClearBtnClick);
     connect(ComboBox, &QComboBox::activated, this,
             [this](int index) { Guarded([&] { ComboBoxClick(index); }); });
     connect(ComboBox1, &QComboBox::activated, this,
@@ -422,11 +438,7 @@ year_month_day TAgend::Today() const {
 }
 
 void TAgend::Guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const Error& error) {
-        m_context.messageBoxes->ShowError(this, error.what());
-    }
+    brivonce::Guarded(*m_context.messageBoxes, this, handler);
 }
 
 void TAgend::showEvent(QShowEvent* event) {
@@ -440,6 +452,15 @@ void TAgend::FormShow() {
     year_month_day today = Today();
     bool currentWeek = m_displayedMonday == MondayOf(today);
     Grid(currentWeek ? DayNumber(today) : 1)->setFocus();
+    ActivityListsLink* lists = m_context.links.activityLists;
+    bool listsAvailable = lists && !lists->ListWindowVisible();
+    PastBtn->setEnabled(listsAvailable);
+    AllBtn->setEnabled(listsAvailable);
+    ClearBtn->setEnabled(lists != nullptr);
+    bool editsAvailable = m_context.links.activityEdits != nullptr;
+    for (QToolButton* button : {FindBtn, SupprBtn, RepetBtn}) {
+        button->setEnabled(editsAvailable);
+    }
 }
 
 void TAgend::StartTimer() {
@@ -529,6 +550,51 @@ void TAgend::SelectSlotRow(DayGrid* grid, int row) {
     grid->setCurrentCell(row - 1, 0);
 }
 
+Slot TAgend::SlotAt(SlotRef slot) const {
+    DayGrid* grid = Grid(slot.day);
+    return {grid->Cell(0, slot.row).toStdString(), grid->Cell(1, slot.row).toStdString()};
+}
+
+void TAgend::SetSlot(SlotRef slot, const Slot& value) {
+    DayGrid* grid = Grid(slot.day);
+    grid->SetCell(0, slot.row, QString::fromStdString(value.label));
+    grid->SetCell(1, slot.row, QString::fromStdString(value.text));
+}
+
+void TAgend::ShowSlot(SlotRef slot) {
+    Grid(slot.day)->SetTopRow(TopSlotRow(slot.day, slot.row - 1));
+    SelectSlotRow(slot);
+}
+
+std::optional<year_month_day> TAgend::PickDate(year_month_day initial) {
+    m_picker->SetDate(ToQDate(initial));
+    if (m_picker->exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return ToYmd(m_picker->Date());
+}
+
+bool TAgend::DatePickerVisible() const {
+    return m_picker->isVisible();
+}
+
+int TAgend::DayOf(const DayGrid* grid) const {
+    auto found = std::find(m_grids.begin(), m_grids.end(), grid);
+    return static_cast<int>(found - m_grids.begin()) + 1;
+}
+
+std::optional<SlotRef> TAgend::FocusedSlot() {
+    QWidget* focused = focusWidget();
+    for (DayGrid* grid : m_grids) {
+        if (focused && (focused == grid || grid->isAncestorOf(focused)) &&
+            grid->currentRow() >= 0) {
+            grid->EndEditing(true);
+            return SlotRef{DayOf(grid), grid->currentRow() + 1};
+        }
+    }
+    return std::nullopt;
+}
+
 void TAgend::GoToWeek(year_month_day date) {
     SaveDisplayedWeek();
     DisplayWeek(MondayOf(date));
@@ -555,12 +621,11 @@ void TAgend::NowBtnClick() {
 }
 
 void TAgend::CalendBtnClick() {
-    TChoixD* picker = m_context.windows.choixD;
-    picker->SetDate(ToQDate(m_displayedMonday));
-    if (picker->exec() != QDialog::Accepted) {
+    std::optional<year_month_day> chosen = PickDate(m_displayedMonday);
+    if (!chosen) {
         return;
     }
-    year_month_day picked = ToYmd(picker->Date());
+    year_month_day picked = *chosen;
     GoToWeek(picked);
     SelectStartRowIfNotCurrent(Grid(DayNumber(picked)));
 }
@@ -605,13 +670,20 @@ void TAgend::ComboBox1Click(int index) {
 }
 
 void TAgend::StringGrid1MouseDown(DayGrid* grid, Qt::MouseButton button, int column, int row) {
-    // The right button (repeat the slot's activity) comes with the repetition window.
-    if (row == kTitleRow || button != Qt::LeftButton || column != 0) {
+    if (row == kTitleRow) {
+        return;
+    }
+    if (button == Qt::RightButton && m_context.links.activityEdits) {
+        grid->EndEditing(true);
+        m_context.links.activityEdits->RepeatSlot(SlotRef{DayOf(grid), row});
+        return;
+    }
+    if (button != Qt::LeftButton || column != 0) {
         return;
     }
     SelectSlotRow(grid, row);
     grid->setFocus();
-    THSaisie* timeDialog = m_context.windows.hSaisie;
+    THSaisie* timeDialog = m_timeDialog;
     timeDialog->SetTime(grid->Cell(0, row));
     int answer = timeDialog->exec();
     // Back to the agenda, so that the activity can be typed at once.
@@ -622,6 +694,42 @@ void TAgend::StringGrid1MouseDown(DayGrid* grid, Qt::MouseButton button, int col
     grid->SetCell(0, row, timeDialog->Time());
     grid->setFocus();
     grid->EditActivity(row);
+}
+
+void TAgend::FindBtnClick() {
+    SaveDisplayedWeek();
+    m_context.links.activityEdits->OpenSearch();
+}
+
+void TAgend::SupprBtnClick() {
+    m_context.links.activityEdits->DeleteSelected(FocusedSlot());
+}
+
+void TAgend::RepetBtnClick() {
+    m_context.links.activityEdits->RepeatSelected(FocusedSlot());
+}
+
+void TAgend::PastBtnClick() {
+    ShowActivityList(ActivityList::kPast);
+}
+
+void TAgend::AllBtnClick() {
+    ShowActivityList(ActivityList::kAll);
+}
+
+void TAgend::ShowActivityList(ActivityList kind) {
+    SaveDisplayedWeek();
+    ActivityListsLink::Outcome outcome = m_context.links.activityLists->ShowList(kind, false);
+    if (outcome.shown && !outcome.openedEntry) {
+        DisplayWeek(m_displayedMonday);  // deletions made in the list show
+    }
+}
+
+void TAgend::ClearBtnClick() {
+    SaveDisplayedWeek();
+    if (m_context.links.activityLists->OpenWeekCleanup()) {
+        DisplayWeek(m_displayedMonday);  // its file may be gone
+    }
 }
 
 }  // namespace brivonce

@@ -5,9 +5,12 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <optional>
 
 #include "agenda/french_calendar.h"
 #include "agenda/week_store.h"
+#include "ui/activity_lists_link.h"
+#include "ui/agenda_link.h"
 
 class QComboBox;
 class QFrame;
@@ -19,6 +22,8 @@ class QToolButton;
 namespace brivonce {
 
 struct AppContext;
+class TChoixD;
+class THSaisie;
 
 // One day of the displayed week, addressed as (column, row): row 0 is the
 // title row, rows 1..24 are slots 1..24; column 0 holds the time labels and
@@ -54,9 +59,12 @@ public:
 signals:
     // A mouse button went down on (column, row).
     void MouseDown(Qt::MouseButton button, int column, int row);
+    // The Delete key while no cell is being edited.
+    void DeletePressed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void updateGeometries() override;
 
@@ -70,19 +78,26 @@ private:
 // The agenda: one week, Monday to Sunday, in seven day grids. The grids are
 // the working copy of the week between save points; every action that leaves
 // the week, opens another window or closes the agenda writes it first.
-class TAgend : public QDialog {
+class TAgend : public QDialog, public AgendaLink {
     Q_OBJECT
 public:
-    explicit TAgend(AppContext& context, QWidget* parent = nullptr);
+    // `picker` and `timeDialog` are the agenda's own date picker and
+    // alarm-time dialog.
+    TAgend(AppContext& context, TChoixD* picker, THSaisie* timeDialog, QWidget* parent = nullptr);
 
-    std::chrono::year_month_day DisplayedMonday() const { return m_displayedMonday; }
+    QDialog* Window() override { return this; }
+    std::chrono::year_month_day DisplayedMonday() const override { return m_displayedMonday; }
     // Shows the week holding `monday`, read from its file, and makes it the
     // displayed week. Raises Error when the file cannot be read; the week on
     // screen is then left as it was.
-    void DisplayWeek(std::chrono::year_month_day monday);
+    void DisplayWeek(std::chrono::year_month_day monday) override;
     // Writes the grids, text still being typed included, as the displayed
     // week (SaveWeek: a week without activity leaves no file). Raises Error.
-    void SaveDisplayedWeek();
+    void SaveDisplayedWeek() override;
+    Slot SlotAt(SlotRef slot) const override;
+    void SetSlot(SlotRef slot, const Slot& value) override;
+    void SelectSlotRow(SlotRef slot) override { SelectSlotRow(Grid(slot.day), slot.row); }
+    void ShowSlot(SlotRef slot) override;
     // Makes the activity cell of slot `row` (1..24) the grid's current,
     // selected cell.
     void SelectSlotRow(DayGrid* grid, int row);
@@ -90,9 +105,13 @@ public:
     DayGrid* Grid(int dayNumber) const { return m_grids.at(dayNumber - 1); }
 
     // The start hour as the settings store it ("Heure de début").
-    int StartHourIndex() const { return m_startHour; }
+    int StartHourIndex() const override { return m_startHour; }
     // Which name days the day titles and the caption report.
-    void SetNameDayMode(NameDayMode mode) { m_nameDayMode = mode; }
+    void SetNameDayMode(NameDayMode mode) override { m_nameDayMode = mode; }
+
+    std::optional<std::chrono::year_month_day> PickDate(
+        std::chrono::year_month_day initial) override;
+    bool DatePickerVisible() const override;
 
     QFrame* Panel1;
     DayGrid* StringGrid1;
@@ -144,6 +163,19 @@ private:
     void ComboBoxClick(int index);
     void ComboBox1Click(int index);
     void StringGrid1MouseDown(DayGrid* grid, Qt::MouseButton button, int column, int row);
+    void FindBtnClick();
+    void SupprBtnClick();
+    void RepetBtnClick();
+    void PastBtnClick();
+    void AllBtnClick();
+    void ClearBtnClick();
+    // A list of activities; the week is shown again afterwards unless the
+    // list moved the agenda to an activity itself.
+    void ShowActivityList(ActivityList kind);
+    // The focused day grid's current slot, its cell editing ended (the typed
+    // text kept); nullopt when no day grid has the focus.
+    std::optional<SlotRef> FocusedSlot();
+    int DayOf(const DayGrid* grid) const;
 
     void ShowDay(int dayNumber, std::chrono::year_month_day date, std::chrono::year_month_day today,
                  int currentHour);
@@ -158,6 +190,8 @@ private:
     void Guarded(const std::function<void()>& handler);
 
     AppContext& m_context;
+    TChoixD* m_picker;
+    THSaisie* m_timeDialog;
     std::chrono::year_month_day m_displayedMonday;
     int m_startHour;
     NameDayMode m_nameDayMode;

@@ -10,9 +10,9 @@
 #include <QToolButton>
 
 #include "agenda/month_grid.h"
-#include "app/app_context.h"
-#include "app/clock.h"
-#include "app/named_widget.h"
+#include "ui/app_context.h"
+#include "ui/clock.h"
+#include "ui/named_widget.h"
 
 namespace brivonce {
 namespace {

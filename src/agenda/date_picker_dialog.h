@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <chrono>
 
-#include "app/qt_dates.h"
+#include "ui/qt_dates.h"
 
 class QFrame;
 class QLabel;

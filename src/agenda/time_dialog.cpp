@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "agenda/time_text.h"
-#include "app/named_widget.h"
+#include "ui/named_widget.h"
 
 namespace brivonce {
 namespace {

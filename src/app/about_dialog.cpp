@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/message_boxes.h"
-#include "app/named_widget.h"
+#include "ui/message_boxes.h"
+#include "ui/named_widget.h"
 
 namespace brivonce {
 

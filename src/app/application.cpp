@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QProcessEnvironment>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -64,7 +65,8 @@ Window* Keep(std::vector<std::unique_ptr<QWidget>>& windows, Window* window) {
 Application::Application(const QStringList& arguments, Services services)
     : m_arguments(arguments), m_services(std::move(services)) {
     QApplication::setApplicationName("brivonce");
-    QApplication::setApplicationDisplayName(kTitle);
+    // Every date the program shows is French, whatever the system's language.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(DialogFont());
     m_context.programPath = QCoreApplication::applicationFilePath();
@@ -103,7 +105,7 @@ StartResult Application::Start() {
     if (m_ended) {
         return StartResult::kEnded;
     }
-    TMainForm* mainForm = m_context.windows.mainForm;
+    TMainForm* mainForm = m_windowsByName.mainForm;
     if (mainForm->ShowOnStartTicked() || !m_context.trayAvailable()) {
         mainForm->show();
     }
@@ -118,8 +120,8 @@ void Application::StartUp() {
 }
 
 void Application::CreateWindows() {
-    AppWindows& windows = m_context.windows;
-    windows.trayForm = Keep(m_windows, new TTrayForm(m_context));
+    AppWindows& windows = m_windowsByName;
+    windows.trayForm = Keep(m_windows, new TTrayForm(m_context, windows));
     QObject::connect(windows.trayForm, &TTrayForm::EndRequested, [this] { End(); });
     QObject::connect(m_signals.get(), &TerminationSignals::Requested, windows.trayForm,
                      &TTrayForm::SessionEnding);
@@ -130,11 +132,14 @@ void Application::CreateWindows() {
     QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
                      &TTrayForm::FormCloseQuery);
     windows.trayForm->AttachMenu(windows.mainForm->PopupMenu1);
-    windows.agend = Keep(m_windows, new TAgend(m_context));
+    // The agenda's own dialogs come first, since it is given them.
     windows.choixD = Keep(m_windows, new TChoixD(m_context));
     windows.hSaisie = Keep(m_windows, new THSaisie);
+    windows.agend = Keep(m_windows, new TAgend(m_context, windows.choixD, windows.hSaisie));
+    m_context.links.agenda = windows.agend;
     windows.confirm = Keep(m_windows, new TConfirm);
     windows.aboutBox = Keep(m_windows, new TAboutBox);
+    m_context.links.aboutBox = windows.aboutBox;
 }
 
 void Application::End() {

@@ -7,12 +7,13 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/clock.h"
-#include "app/message_boxes.h"
+#include "app/app_windows.h"
 #include "platform/autostart.h"
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
+#include "ui/app_context.h"
+#include "ui/clock.h"
+#include "ui/message_boxes.h"
 
 namespace brivonce {
 
@@ -47,6 +48,7 @@ public:
     StartResult Start();
 
     AppContext& context() { return m_context; }
+    AppWindows& windows() { return m_windowsByName; }
 
 private:
     void StartUp();
@@ -56,6 +58,7 @@ private:
     QStringList m_arguments;
     Services m_services;
     AppContext m_context;
+    AppWindows m_windowsByName;
     std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignals> m_signals;
     std::vector<std::unique_ptr<QWidget>> m_windows;  // destroyed in reverse order

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/named_widget.h"
+#include "ui/named_widget.h"
 
 namespace brivonce {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/message_boxes.h"
-#include "app/named_widget.h"
 #include "text/error.h"
+#include "ui/message_boxes.h"
+#include "ui/named_widget.h"
 
 namespace brivonce {
 

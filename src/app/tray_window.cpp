@@ -4,15 +4,17 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "app/app_context.h"
+#include "app/app_windows.h"
 #include "app/confirm_dialog.h"
-#include "app/message_boxes.h"
 #include "memo/main_window.h"
 #include "text/error.h"
+#include "ui/app_context.h"
+#include "ui/message_boxes.h"
 
 namespace brivonce {
 
-TTrayForm::TTrayForm(AppContext& context) : m_context(context) {
+TTrayForm::TTrayForm(AppContext& context, AppWindows& windows)
+    : m_context(context), m_windows(windows) {
     setObjectName("TrayForm");
     RxTrayIcon1 = new QSystemTrayIcon(QIcon(":/icons/brivonce.svg"), this);
     RxTrayIcon1->setObjectName("RxTrayIcon1");
@@ -43,7 +45,7 @@ void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick) {
         return;
     }
-    TMainForm* mainForm = m_context.windows.mainForm;
+    TMainForm* mainForm = m_windows.mainForm;
     if (mainForm->isMinimized()) {
         mainForm->showNormal();
     } else {
@@ -55,7 +57,7 @@ void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
 
 bool TTrayForm::TrySaveAll() {
     try {
-        m_context.windows.mainForm->SaveAll();
+        m_windows.mainForm->SaveAll();
         return true;
     } catch (const Error& error) {
         m_context.messageBoxes->ShowError(nullptr, error.what());
@@ -64,8 +66,8 @@ bool TTrayForm::TrySaveAll() {
 }
 
 void TTrayForm::FormCloseQuery() {
-    TMainForm* mainForm = m_context.windows.mainForm;
-    TConfirm* confirm = m_context.windows.confirm;
+    TMainForm* mainForm = m_windows.mainForm;
+    TConfirm* confirm = m_windows.confirm;
     if (!TrySaveAll()) {
         return;
     }
@@ -104,8 +106,8 @@ void TTrayForm::SessionEnding() {
 
 void TTrayForm::End() {
     m_ending = true;
-    if (m_context.windows.confirm->isVisible()) {
-        m_context.windows.confirm->reject();  // let its pending exec() return
+    if (m_windows.confirm->isVisible()) {
+        m_windows.confirm->reject();  // let its pending exec() return
     }
     emit EndRequested();
 }

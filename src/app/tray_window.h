@@ -8,13 +8,14 @@ class QTimer;
 namespace brivonce {
 
 struct AppContext;
+struct AppWindows;
 
 // The hidden application window: owns the tray icon and decides how the
 // program ends. It is never shown.
 class TTrayForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TTrayForm(AppContext& context);
+    TTrayForm(AppContext& context, AppWindows& windows);
 
     // Shows the icon with the memo window's menu (called once that window exists).
     void AttachMenu(QMenu* menu);
@@ -39,6 +40,7 @@ private:
     void End();
 
     AppContext& m_context;
+    AppWindows& m_windows;
     QTimer* m_trayWatch;
     bool m_ending = false;
 };

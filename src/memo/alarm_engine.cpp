@@ -4,14 +4,14 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include "app/app_context.h"
-#include "app/clock.h"
-#include "app/message_boxes.h"
-#include "app/qt_dates.h"
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
 #include "text/error.h"
 #include "text/safe_file.h"
+#include "ui/app_context.h"
+#include "ui/clock.h"
+#include "ui/message_boxes.h"
+#include "ui/qt_dates.h"
 
 namespace brivonce {
 namespace {

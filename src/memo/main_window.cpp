@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -17,14 +18,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "agenda/agenda_window.h"
-#include "agenda/date_picker_dialog.h"
-#include "app/about_dialog.h"
-#include "app/app_context.h"
-#include "app/clock.h"
-#include "app/message_boxes.h"
-#include "app/named_widget.h"
-#include "app/qt_dates.h"
 #include "memo/memo_text.h"
 #include "platform/autostart.h"
 #include "platform/desktop.h"
@@ -34,6 +27,15 @@
 #include "settings/save_all.h"
 #include "text/dates.h"
 #include "text/error.h"
+#include "ui/activity_lists_link.h"
+#include "ui/agenda_link.h"
+#include "ui/app_context.h"
+#include "ui/clock.h"
+#include "ui/guarded.h"
+#include "ui/message_boxes.h"
+#include "ui/named_widget.h"
+#include "ui/notes_link.h"
+#include "ui/qt_dates.h"
 
 namespace brivonce {
 namespace {
@@ -189,11 +191,15 @@ void TMainForm::BuildMenu() {
     // Ctrl+X also stands here; pressing it cuts, as "&Couper" comes first.
     Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
 
-    // Commands whose windows are not built yet stay disabled.
-    for (QAction* pending : {Configurationdelimpression1, Imprimer1, Courses1,
-                             Listedesactivitspasses1, Listedetouteslesactivits1}) {
+    // Printing comes with its own windows.
+    for (QAction* pending : {Configurationdelimpression1, Imprimer1}) {
         pending->setEnabled(false);
     }
+    // A part of the program that is not there leaves its commands disabled.
+    const AppLinks& links = m_context.links;
+    Courses1->setEnabled(links.notes != nullptr);
+    Listedesactivitspasses1->setEnabled(links.activityLists != nullptr);
+    Listedetouteslesactivits1->setEnabled(links.activityLists != nullptr);
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Memo->mapToGlobal(at)); });
@@ -215,7 +221,8 @@ void TMainForm::BuildToolbar() {
         return button;
     };
     NewBtn = add("NewBtn", "new_postit", "Nouveau Post-it", nullptr);
-    NewBtn->setEnabled(false);  // post-its come with their own window
+    NewBtn->setEnabled(m_context.links.notes != nullptr);
+    connect(NewBtn, &QToolButton::clicked, this, &TMainForm::NewBtnClick);
     ToolbarButton972 = add("ToolbarButton972", "agenda", "Agenda", Rendezvous1);
     ToolbarButton971 = add("ToolbarButton971", "calendar", "Calendrier", Calendrier1);
     ToolbarButton973 = add("ToolbarButton973", "shopping", "Courses", Courses1);
@@ -259,6 +266,9 @@ void TMainForm::ConnectMenu() {
     on(Police, &TMainForm::PoliceClick);
     on(Rendezvous1, &TMainForm::Rendezvous1Click);
     on(Calendrier1, &TMainForm::Calendrier1Click);
+    on(Courses1, &TMainForm::Courses1Click);
+    on(Listedesactivitspasses1, &TMainForm::Listedesactivitspasses1Click);
+    on(Listedetouteslesactivits1, &TMainForm::Listedetouteslesactivits1Click);
     on(Couleur1, &TMainForm::Couleur1Click);
     connect(Quitter1, &QAction::triggered, this, &TMainForm::QuitRequested);
     connect(Quitter2, &QAction::triggered, this, &TMainForm::QuitRequested);
@@ -269,11 +279,7 @@ void TMainForm::ConnectMenu() {
 
 template <typename Handler>
 void TMainForm::Guarded(Handler handler) {
-    try {
-        handler();
-    } catch (const Error& error) {
-        m_context.messageBoxes->ShowError(this, error.what());
-    }
+    brivonce::Guarded(*m_context.messageBoxes, this, handler);
 }
 
 bool TMainForm::ShowOnStartTicked() const {
@@ -294,9 +300,31 @@ void TMainForm::FormShow() {
     // from starting.
     Guarded([this] { ApplyWinStart(); });
     LoadMemo();
+    ShowPastActivitiesAtStart();
     m_alarm->RefreshToday();
     Memo->setFocus();
     m_firstShowing = false;
+    if (m_context.links.notes) {
+        m_context.links.notes->RecreatePostits();
+    }
+}
+
+void TMainForm::ShowPastActivitiesAtStart() {
+    ActivityListsLink* lists = m_context.links.activityLists;
+    if (!lists) {
+        return;
+    }
+    // The list must not open behind a memo window that stays on top.
+    bool onTop = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (onTop) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        show();
+    }
+    lists->ShowList(ActivityList::kPast, true);
+    if (onTop) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        show();
+    }
 }
 
 void TMainForm::ApplyLoadedSettings() {
@@ -352,8 +380,8 @@ void TMainForm::SetNameDayMode(int mode) {
     }
     m_settings.options.fas = mode;
     m_nameDayMode = mode >= 0 && mode <= 2 ? static_cast<NameDayMode>(mode) : NameDayMode::kNone;
-    if (m_context.windows.agend) {
-        m_context.windows.agend->SetNameDayMode(m_nameDayMode);
+    if (AgendaLink* agenda = m_context.links.agenda) {
+        agenda->SetNameDayMode(m_nameDayMode);
     }
     RefreshCaption();
 }
@@ -370,8 +398,12 @@ void TMainForm::RefreshCaption() {
 
 Settings TMainForm::CurrentSettings() const {
     Settings settings = m_settings;
-    if (m_context.windows.agend) {
-        settings.options.heureDeDebut = m_context.windows.agend->StartHourIndex();
+    const AppLinks& links = m_context.links;
+    if (links.agenda) {
+        settings.options.heureDeDebut = links.agenda->StartHourIndex();
+    }
+    if (links.activityLists) {
+        settings.policePast = links.activityLists->ListFont();
     }
     settings.config.showOnStart = ShowOnStart->isChecked();
     settings.options.visible = Toujoursvisible1->isChecked();
@@ -388,14 +420,17 @@ Settings TMainForm::CurrentSettings() const {
 }
 
 void TMainForm::SaveAll() {
-    TAgend* agend = m_context.windows.agend;
-    if (agend && agend->isVisible()) {
-        agend->SaveDisplayedWeek();  // a quit or logout while it is open keeps its week
+    AgendaLink* agenda = m_context.links.agenda;
+    if (agenda && agenda->Window()->isVisible()) {
+        agenda->SaveDisplayedWeek();  // a quit or logout while it is open keeps its week
     }
     SaveAllInput input;
     input.settings = CurrentSettings();
     if (m_memoLoaded) {
         input.memoText = Memo->toPlainText().toStdString();
+    }
+    if (NotesLink* notes = m_context.links.notes) {
+        input.saveShoppingList = [notes] { notes->SaveShoppingList(); };
     }
     brivonce::SaveAll(m_dataFolder, input);
 }
@@ -512,19 +547,23 @@ void TMainForm::Sonassociauxalarmes1Click() {
 }
 
 void TMainForm::PopupMenu1Popup() {
-    const AppWindows& windows = m_context.windows;
+    const AppLinks& links = m_context.links;
     Sonassociauxalarmes1->setEnabled(!m_soundDialogOpen);
-    Apropos1->setEnabled(!(windows.aboutBox && windows.aboutBox->isVisible()));
+    Apropos1->setEnabled(!(links.aboutBox && links.aboutBox->isVisible()));
     Police->setEnabled(!m_fontDialogOpen);
-    Rendezvous1->setEnabled(!(windows.agend && windows.agend->isVisible()));
-    Calendrier1->setEnabled(!(windows.choixD && windows.choixD->isVisible()));
+    Rendezvous1->setEnabled(!(links.agenda && links.agenda->Window()->isVisible()));
+    Calendrier1->setEnabled(!(links.agenda && links.agenda->DatePickerVisible()));
     Couleur1->setEnabled(!m_colourDialogOpen);
+    bool lists = links.activityLists && !links.activityLists->ListWindowVisible();
+    Listedesactivitspasses1->setEnabled(lists);
+    Listedetouteslesactivits1->setEnabled(lists);
+    Courses1->setEnabled(links.notes && !links.notes->ShoppingListVisible());
 }
 
 void TMainForm::Rendezvous1Click() {
-    TAgend* agend = m_context.windows.agend;
-    agend->DisplayWeek(agend->DisplayedMonday());
-    agend->exec();
+    AgendaLink* agenda = m_context.links.agenda;
+    agenda->DisplayWeek(agenda->DisplayedMonday());
+    agenda->Window()->exec();
     m_alarm->RefreshToday();
     if (isVisible()) {
         Memo->setFocus();
@@ -532,8 +571,29 @@ void TMainForm::Rendezvous1Click() {
 }
 
 void TMainForm::Calendrier1Click() {
-    m_context.windows.choixD->SetDate(m_context.clock->Now().date());
-    m_context.windows.choixD->exec();
+    m_context.links.agenda->PickDate(ToYmd(m_context.clock->Now().date()));
+}
+
+void TMainForm::Courses1Click() {
+    m_context.links.notes->ShowShoppingList();
+}
+
+void TMainForm::NewBtnClick() {
+    Guarded([this] { m_context.links.notes->NewPostit(); });
+}
+
+void TMainForm::Listedesactivitspasses1Click() {
+    ShowActivityList(ActivityList::kPast);
+}
+
+void TMainForm::Listedetouteslesactivits1Click() {
+    ShowActivityList(ActivityList::kAll);
+}
+
+void TMainForm::ShowActivityList(ActivityList kind) {
+    if (m_context.links.activityLists->ShowList(kind, false).shown) {
+        m_alarm->RefreshToday();
+    }
 }
 
 void TMainForm::Insrerdateetheure1Click() {
@@ -587,7 +647,7 @@ void TMainForm::AideClick() {
 }
 
 void TMainForm::AboutClick() {
-    m_context.windows.aboutBox->exec();
+    m_context.links.aboutBox->exec();
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {

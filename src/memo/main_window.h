@@ -6,6 +6,7 @@
 #include "agenda/french_calendar.h"
 #include "memo/alarm_engine.h"
 #include "settings/settings.h"
+#include "ui/activity_lists_link.h"
 
 class QAction;
 class QComboBox;
@@ -125,6 +126,12 @@ private:
     void PopupMenu1Popup();
     void Rendezvous1Click();
     void Calendrier1Click();
+    void Courses1Click();
+    void NewBtnClick();
+    void Listedesactivitspasses1Click();
+    void Listedetouteslesactivits1Click();
+    void ShowActivityList(ActivityList kind);
+    void ShowPastActivitiesAtStart();
     void winstartClick();
     void Sonassociauxalarmes1Click();
     void Insrerdateetheure1Click();

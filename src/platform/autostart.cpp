@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "memo/autostart_entry.h"
+#include "platform/autostart_entry.h"
 #include "text/error.h"
 #include "text/safe_file.h"
 

@@ -35,6 +35,14 @@ std::optional<unsigned char> CodePointToByte(char32_t code) {
     return std::nullopt;
 }
 
+}  // namespace
+
+bool Cp1252Holds(char32_t code) {
+    return CodePointToByte(code).has_value();
+}
+
+namespace {
+
 void AppendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);

@@ -10,6 +10,9 @@ namespace brivonce {
 // C1 controls of the same number), so any file survives a read and a write.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+// True when Windows-1252 has a byte for the character.
+bool Cp1252Holds(char32_t code);
+
 // Characters Windows-1252 cannot hold, and malformed UTF-8, become "?".
 std::string Utf8ToCp1252(std::string_view text);
 

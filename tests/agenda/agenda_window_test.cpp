@@ -102,7 +102,7 @@ private:
         if (run.Start() != StartResult::kRunning) {
             return nullptr;
         }
-        TAgend* agenda = run.context().windows.agend;
+        TAgend* agenda = run.windows().agend;
         agenda->DisplayWeek(agenda->DisplayedMonday());
         agenda->show();
         agenda->activateWindow();
@@ -127,7 +127,7 @@ private slots:
         TestRun run(Folder());
         run.clock->now = QDateTime(QDate(2026, 12, 8), QTime(10, 15, 42));
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TAgend* agenda = run.context().windows.agend;
+        TAgend* agenda = run.windows().agend;
         QCOMPARE(agenda->windowTitle(), QString("Agenda"));
         agenda->DisplayWeek(agenda->DisplayedMonday());
         agenda->show();
@@ -403,7 +403,7 @@ private slots:
         TestRun run(Folder());
         run.clock->now = QDateTime(QDate(2026, 12, 7), QTime(9, 12));
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TAgend* agenda = run.context().windows.agend;
+        TAgend* agenda = run.windows().agend;
         OnModal<TAgend>([](TAgend* shown) {
             OnModal<THSaisie>([](THSaisie* dialog) {
                 QLineEdit* edit = dialog->Edit;
@@ -417,7 +417,7 @@ private slots:
             Type("Dentiste");
             QTest::mouseClick(shown->OKBtn, Qt::LeftButton);
         });
-        TMainForm* memo = run.context().windows.mainForm;
+        TMainForm* memo = run.windows().mainForm;
         memo->Rendezvous1->trigger();  // "&Agenda..." of the memo window
         QVERIFY(!agenda->isVisible());
 
@@ -442,7 +442,7 @@ private slots:
     void agendaItemIsDisabledWhileTheAgendaIsOpen() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* memo = run.context().windows.mainForm;
+        TMainForm* memo = run.windows().mainForm;
         bool enabledWhileOpen = true;
         OnModal<TAgend>([&](TAgend* shown) {
             emit memo->PopupMenu1->aboutToShow();  // the tray menu opens

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "agenda/date_picker_dialog.h"
-#include "app/app_context.h"
 #include "gui/gui_test_support.h"
+#include "ui/app_context.h"
 
 using namespace brivonce;
 using namespace brivonce::testing;

@@ -44,9 +44,9 @@ private slots:
     void cancelAndEscapeKeepRunningAndIgnoreTheTick() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
+        TMainForm* mainForm = run.windows().mainForm;
         QVERIFY(mainForm->isVisible());
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
 
         AnswerConfirm(true, "CancelBtn");
         mainForm->Quitter1->trigger();
@@ -66,9 +66,9 @@ private slots:
     void quitWithTheTickStoresPromptOnClose() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
         AnswerConfirm(true, "OKBtn");
-        run.context().windows.mainForm->Quitter1->trigger();
+        run.windows().mainForm->Quitter1->trigger();
         QCOMPARE(ended.count(), 1);
         QVERIFY(Ini().contains("PromptOnClose=1\r\n"));
     }
@@ -76,8 +76,8 @@ private slots:
     void hideWithTheTickMakesTheNextQuitSilent() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        TMainForm* mainForm = run.windows().mainForm;
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
         AnswerConfirm(true, "MinimizeBtn");
         mainForm->Quitter1->trigger();
         QVERIFY(!mainForm->isVisible());
@@ -85,41 +85,41 @@ private slots:
 
         mainForm->Quitter1->trigger();  // no box may open now
         QCOMPARE(ended.count(), 1);
-        QVERIFY(!run.context().windows.confirm->isVisible());
+        QVERIFY(!run.windows().confirm->isVisible());
         QVERIFY(Ini().contains("PromptOnClose=1\r\n"));
     }
 
     void closeBoxActsAsCancelEvenAfterAnEarlierChoice() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        TMainForm* mainForm = run.windows().mainForm;
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
         AnswerConfirm(false, "MinimizeBtn");
         mainForm->Quitter1->trigger();
-        QCOMPARE(run.context().windows.confirm->LastChoice(), TConfirm::kHide);
+        QCOMPARE(run.windows().confirm->LastChoice(), TConfirm::kHide);
         OnNextModal([](QWidget* modal) { modal->close(); });
         mainForm->Quitter1->trigger();
-        QCOMPARE(run.context().windows.confirm->LastChoice(), TConfirm::kCancel);
+        QCOMPARE(run.windows().confirm->LastChoice(), TConfirm::kCancel);
         QCOMPARE(ended.count(), 0);
     }
 
     void secondQuitWhileTheBoxIsOpenEndsAtOnce() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        TMainForm* mainForm = run.windows().mainForm;
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
         OnNextModal([mainForm](QWidget*) { mainForm->Quitter2->trigger(); });
         mainForm->Quitter1->trigger();
         QCOMPARE(ended.count(), 1);
-        QVERIFY(!run.context().windows.confirm->isVisible());
+        QVERIFY(!run.windows().confirm->isVisible());
     }
 
     void failedSaveShowsTheErrorAndKeepsRunning() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
         QDir().mkpath(Folder() + "/brivonce.txt");  // a folder where the memo file goes
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
-        run.context().windows.mainForm->Quitter1->trigger();
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
+        run.windows().mainForm->Quitter1->trigger();
         QCOMPARE(ended.count(), 0);
         QCOMPARE(run.boxes->shown.size(), 1);
         QCOMPARE(run.boxes->shown[0].title, QString("Brivonce"));
@@ -131,10 +131,10 @@ private slots:
     void sessionEndSavesWithoutAsking() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
-        QSignalSpy ended(run.context().windows.trayForm, &TTrayForm::EndRequested);
+        TMainForm* mainForm = run.windows().mainForm;
+        QSignalSpy ended(run.windows().trayForm, &TTrayForm::EndRequested);
         mainForm->Memo->setPlainText(QString::fromUtf8("Acheter du pain\nRappeler Éric"));
-        run.context().windows.trayForm->SessionEnding();
+        run.windows().trayForm->SessionEnding();
         QCOMPARE(ended.count(), 1);
         QVERIFY(run.boxes->shown.isEmpty());
         QCOMPARE(ReadFile(Folder() + "/brivonce.txt"),
@@ -147,8 +147,8 @@ private slots:
         WriteFile(Folder(), "brivonce.txt", "memo\r\nkept");
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        QVERIFY(!run.context().windows.mainForm->isVisible());
-        run.context().windows.trayForm->SessionEnding();
+        QVERIFY(!run.windows().mainForm->isVisible());
+        run.windows().trayForm->SessionEnding();
         QCOMPARE(ReadFile(Folder() + "/brivonce.txt"), QByteArray("memo\r\nkept"));
         QVERIFY(Ini().contains("[MainW]\r\nx=16\r\n"));
         QVERIFY(Ini().contains("ShowOnStart=0\r\n"));
@@ -158,9 +158,9 @@ private slots:
         WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\n");
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
+        TMainForm* mainForm = run.windows().mainForm;
         QVERIFY(!mainForm->isVisible());
-        QSystemTrayIcon* icon = run.context().windows.trayForm->RxTrayIcon1;
+        QSystemTrayIcon* icon = run.windows().trayForm->RxTrayIcon1;
         QCOMPARE(icon->toolTip(), QString("Brivonce"));
         QCOMPARE(icon->contextMenu(), mainForm->PopupMenu1);
         emit icon->activated(QSystemTrayIcon::Trigger);
@@ -175,7 +175,7 @@ private slots:
         WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\n");
         TestRun run(Folder(), /*trayAvailable=*/false);
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
+        TMainForm* mainForm = run.windows().mainForm;
         QVERIFY(mainForm->isVisible());
         mainForm->close();
         QVERIFY(mainForm->isVisible());
@@ -213,7 +213,7 @@ private slots:
     void helpAndWebPageOpenInTheBrowser() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
+        TMainForm* mainForm = run.windows().mainForm;
         mainForm->Aide1->trigger();
         mainForm->Connexionausitewebdelauteur1->trigger();
         QCOMPARE(run.desktop->opened.size(), 2);
@@ -231,7 +231,7 @@ private slots:
     void aboutBoxIsDisabledInTheMenuWhileOpen() {
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.context().windows.mainForm;
+        TMainForm* mainForm = run.windows().mainForm;
         bool enabledWhileOpen = true;
         OnNextModal([&](QWidget* modal) {
             QCOMPARE(modal->windowTitle(), QString("A propos"));

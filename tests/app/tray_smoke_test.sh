@@ -32,7 +32,7 @@ embedded_icons() {
     xwininfo -root -tree 2>/dev/null | awk '
         /"panel"/ { depth = match($0, /[^ ]/); inside = 1; next }
         inside && NF && match($0, /[^ ]/) <= depth { inside = 0 }
-        inside && /"Brivonce"/ { count++ }
+        inside && /"[Bb]rivonce"/ { count++ }
         END { print count + 0 }'
 }
 for _ in $(seq 100); do

@@ -100,6 +100,7 @@ public:
 
     StartResult Start() { return application->Start(); }
     AppContext& context() { return application->context(); }
+    AppWindows& windows() { return application->windows(); }
 
     ScriptedMessageBoxes* boxes;
     FakeClock* clock;

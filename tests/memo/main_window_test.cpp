@@ -6,10 +6,10 @@
 #include <QtTest>
 
 #include "agenda/week_store.h"
-#include "app/qt_dates.h"
 #include "app/tray_window.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
+#include "ui/qt_dates.h"
 
 using namespace brivonce;
 using namespace brivonce::testing;
@@ -31,7 +31,7 @@ private:
         }
         return run;
     }
-    TMainForm* Form(TestRun& run) { return run.context().windows.mainForm; }
+    TMainForm* Form(TestRun& run) { return run.windows().mainForm; }
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(ReadFile(Folder() + "/brivonce.txt"),
                  QByteArray("premi\xE8re ligne\r\nderni\xE8re"));
         QVERIFY(Ini().contains("Ascenseurs=3\r\n"));
-        QVERIFY(run->context().windows.trayForm->RxTrayIcon1->contextMenu() == form->PopupMenu1);
+        QVERIFY(run->windows().trayForm->RxTrayIcon1->contextMenu() == form->PopupMenu1);
     }
 
     void settingsAndMemoComeBackAtTheNextStart() {
@@ -234,8 +234,8 @@ private slots:
         QCOMPARE(run.Start(), StartResult::kRunning);
         QCOMPARE(run.boxes->shown.size(), 1);
         QCOMPARE(run.boxes->shown[0].icon, MessageBoxes::Icon::Stop);
-        QVERIFY(run.context().windows.mainForm->Initialised());
-        QCOMPARE(run.context().windows.mainForm->Memo->toPlainText(), QString("memo"));
+        QVERIFY(run.windows().mainForm->Initialised());
+        QCOMPARE(run.windows().mainForm->Memo->toPlainText(), QString("memo"));
     }
 };
 

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "gui/gui_test_support.h"
-#include "memo/autostart_entry.h"
 #include "platform/autostart.h"
+#include "platform/autostart_entry.h"
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
 #include "text/error.h"

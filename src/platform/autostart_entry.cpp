@@ -1,4 +1,4 @@
-#include "memo/autostart_entry.h"
+#include "platform/autostart_entry.h"
 
 namespace brivonce {
 namespace {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+class QDialog;
+
+namespace brivonce {
+
+class ActivityEditsLink;
+class ActivityListsLink;
+class AgendaLink;
+class Autostart;
+class Clock;
+class Desktop;
+class MessageBoxes;
+class NotesLink;
+class SoundPlayer;
+
+// How one area's windows reach another's. app/ fills these in as it creates
+// the windows; a null link is a part of the program that is not there.
+struct AppLinks {
+    AgendaLink* agenda = nullptr;
+    ActivityListsLink* activityLists = nullptr;
+    ActivityEditsLink* activityEdits = nullptr;
+    NotesLink* notes = nullptr;
+    QDialog* aboutBox = nullptr;
+};
+
+// What every window is given at construction: where the data lives, the
+// services that tests replace with fakes, and the links to the other areas.
+struct AppContext {
+    std::string dataFolder;  // always ends with "/"
+    QString programPath;     // full path of the running program file
+    Clock* clock = nullptr;
+    MessageBoxes* messageBoxes = nullptr;
+    Desktop* desktop = nullptr;
+    SoundPlayer* soundPlayer = nullptr;
+    Autostart* autostart = nullptr;
+    std::function<bool()> trayAvailable;
+    int splashMilliseconds = 2000;
+    AppLinks links;
+};
+
+}  // namespace brivonce
