@@ -28,6 +28,7 @@
 #include "ui/activity_edits_link.h"
 #include "ui/app_context.h"
 #include "ui/clock.h"
+#include "ui/cp1252_input.h"
 #include "ui/guarded.h"
 #include "ui/named_widget.h"
 #include "ui/wait_cursor.h"
@@ -311,6 +312,7 @@ void TAgend::BuildGrids() {
         DayGrid* grid = Named<DayGrid>(names[n], Panel1);
         grid->setGeometry(places[n]);
         grid->setFont(regular);
+        grid->setItemDelegate(new StorableItemDelegate(*m_context.messageBoxes, grid));
         connect(grid, &DayGrid::MouseDown, this,
                 [this, grid](Qt::MouseButton button, int column, int row) {
                     Guarded([&] { StringGrid1MouseDown(grid, button, column, row); });
@@ -484,14 +486,20 @@ void TAgend::ShowCaptionClock() {
 }
 
 void TAgend::done(int result) {
-    FormClose();
-    QDialog::done(result);
+    // A week that cannot be saved keeps the window open with its edits: closing
+    // would lose them, since the next opening reads the file again.
+    bool saved = false;
+    Guarded([this, &saved] {
+        FormClose();
+        saved = true;
+    });
+    if (saved) {
+        QDialog::done(result);
+    }
 }
 
 void TAgend::FormClose() {
-    // A failed save is reported; the window still closes, or a read-only
-    // folder would keep the user in it for good.
-    Guarded([this] { SaveDisplayedWeek(); });
+    SaveDisplayedWeek();
 }
 
 void TAgend::DisplayWeek(year_month_day monday) {

@@ -1,12 +1,15 @@
 #include "agenda/time_dialog.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "agenda/time_text.h"
+#include "ui/dialog_frame.h"
 #include "ui/named_widget.h"
 
 namespace brivonce {
@@ -52,8 +55,7 @@ SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
 THSaisie::THSaisie(QWidget* parent) : QDialog(parent) {
     setObjectName("HSaisie");
     setWindowTitle(QString::fromUtf8("Heure de l'alarme"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(194, 122);
+    MakeFixedDialog(this, 194, 122);
 
     Panel1 = Named<QFrame>("Panel1", this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -70,6 +72,7 @@ THSaisie::THSaisie(QWidget* parent) : QDialog(parent) {
     Edit->setPalette(palette);
     Edit->setInputMask(kTimeMask);
     Edit->setText(QStringLiteral("  :  "));
+    Edit->installEventFilter(this);
     MSpin = Named<SpinButton>("MSpin", Panel1);
     MSpin->setToolTip(QString::fromUtf8("Minute"));
     MSpin->setGeometry(151, 7, 19, 48);
@@ -100,7 +103,28 @@ void THSaisie::showEvent(QShowEvent* event) {
 
 void THSaisie::FormShow() {
     SetEditText(TimeEditText(m_start.toStdString()));
-    OKBtn->setFocus();
+    Edit->setFocus();
+}
+
+bool THSaisie::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Edit && event->type() == QEvent::FocusIn) {
+        // After the edit's own focus handling, so that typing replaces the hour.
+        QTimer::singleShot(0, Edit, [this] { Edit->setSelection(0, 2); });
+    } else if (watched == Edit && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            StepPartAtCaret(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void THSaisie::StepPartAtCaret(int delta) {
+    int caret = Edit->cursorPosition();
+    TimePart part = caret < kHourEnd ? TimePart::kHour : TimePart::kMinute;
+    SetEditText(StepTime(EditText(), part, delta));
+    Edit->setCursorPosition(caret);
 }
 
 std::string THSaisie::EditText() const {
@@ -113,7 +137,10 @@ void THSaisie::SetEditText(const std::string& text) {
 
 void THSaisie::EditChange() {
     std::string text = EditText();
-    TimeCorrection corrected = CorrectTimeText(text, m_start.toStdString());
+    // Just after the hour's first digit the hour is not checked yet: "2" over
+    // "07" is the start of 20 to 23, not an hour 27 to put back.
+    bool hourPending = Edit->hasFocus() && Edit->cursorPosition() == 1;
+    TimeCorrection corrected = CorrectTimeText(text, m_start.toStdString(), hourPending);
     if (corrected.text == text) {
         return;
     }
@@ -145,7 +172,8 @@ void THSaisie::MSpinDownClick() {
 }
 
 void THSaisie::OKBtnClick() {
-    m_time = QString::fromStdString(EditText()).left(kTimeTextLength);
+    std::string checked = CorrectTimeText(EditText(), m_start.toStdString()).text;
+    m_time = QString::fromStdString(checked).left(kTimeTextLength);
     accept();
 }
 

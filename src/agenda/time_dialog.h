@@ -51,9 +51,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormShow();
+    // Up and Down in the edit step the part under the caret.
+    void StepPartAtCaret(int delta);
     void EditChange();
     void HSpinUpClick();
     void HSpinDownClick();

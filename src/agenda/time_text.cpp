@@ -62,10 +62,14 @@ std::string TimeEditText(std::string_view label) {
     return text;
 }
 
-TimeCorrection CorrectTimeText(std::string_view text, std::string_view start) {
+TimeCorrection CorrectTimeText(std::string_view text, std::string_view start, bool hourPending) {
     TimeCorrection result{Digits(text)};
     std::string startDigits = Digits(start);
-    result.hourRestored = RestorePart(result.text, startDigits, TimePart::kHour);
+    if (hourPending) {
+        result.text.replace(kHourAt, 2, TimeEditText(text).substr(kHourAt, 2));
+    } else {
+        result.hourRestored = RestorePart(result.text, startDigits, TimePart::kHour);
+    }
     result.minuteRestored = RestorePart(result.text, startDigits, TimePart::kMinute);
     return result;
 }

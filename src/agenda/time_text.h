@@ -26,7 +26,10 @@ struct TimeCorrection {
 // a digit) become "0"; then an hour above 23 takes the hour of `start`, and a
 // minute above 59 the minute of `start`. A part of `start` that is itself no
 // valid hour or minute counts as "00", so the result is always a valid time.
-TimeCorrection CorrectTimeText(std::string_view text, std::string_view start);
+// With `hourPending` (only the hour's first digit is typed yet) the hour is
+// left as typed: "2" over "07" reads 27 until the second digit comes.
+TimeCorrection CorrectTimeText(std::string_view text, std::string_view start,
+                               bool hourPending = false);
 
 // One click of a spin button: the part moves by `delta` when it stays within
 // 00..23 (hour) or 00..59 (minute); otherwise nothing changes. There is no

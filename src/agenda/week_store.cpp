@@ -1,8 +1,6 @@
 #include "agenda/week_store.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <system_error>
 
 #include "text/cp1252.h"
@@ -68,36 +66,11 @@ void PutLine(Day& day, int n, std::string_view bytes, bool ascii) {
     }
 }
 
-// The week file's bytes, or nullopt when it does not exist. Read with plain C
-// streams: the alarm engine reads a week every minute, and this keeps a load
-// close to the cost of the read itself.
+// The week file's bytes, or nullopt when it does not exist. A week file holds
+// 336 short lines; one of several megabytes is no week file.
 std::optional<std::string> ReadWeekFile(const fs::path& file) {
-    std::FILE* stream = std::fopen(file.c_str(), "rb");
-    if (stream == nullptr) {
-        if (errno == ENOENT) {
-            return std::nullopt;
-        }
-        throw Error(FormatMessage(kCannotOpen, file.string()));
-    }
-    std::setvbuf(stream, nullptr, _IONBF, 0);  // reads go straight into `bytes`
-    std::string bytes(8192, '\0');
-    size_t size = 0;
-    for (;;) {
-        size_t wanted = bytes.size() - size;
-        size_t count = std::fread(bytes.data() + size, 1, wanted, stream);
-        size += count;
-        if (count < wanted) {
-            break;  // end of file, or an error ferror tells
-        }
-        bytes.resize(bytes.size() * 2);
-    }
-    bool failed = std::ferror(stream) != 0;
-    std::fclose(stream);
-    if (failed) {  // a folder in place of the file, a read error
-        throw Error(FormatMessage(kCannotOpen, file.string()));
-    }
-    bytes.resize(size);
-    return bytes;
+    constexpr std::size_t kMostWeekFileBytes = 4 * 1024 * 1024;
+    return ReadWholeFile(file, kCannotOpen, kMostWeekFileBytes);
 }
 
 void AppendLine(std::string& out, const std::string& text) {

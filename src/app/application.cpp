@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTranslator>
+#include <iostream>
 
 #include "agenda/agenda_window.h"
 #include "agenda/date_picker_dialog.h"
@@ -21,6 +22,7 @@
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "text/error.h"
+#include "text/safe_file.h"
 
 namespace brivonce {
 namespace {
@@ -88,17 +90,28 @@ Application::~Application() {
 
 StartResult Application::Start() {
     // Nothing is read or written before we know we are the only copy.
-    m_guard = std::make_unique<SingleInstanceGuard>(QFileInfo(m_context.programPath).fileName());
-    if (!m_guard->Acquire()) {
-        return StartResult::kAlreadyRunning;
-    }
+    // A logout must be able to end the program from the first moment, even
+    // while a start-up error box is open.
     m_signals = std::make_unique<TerminationSignals>();
+    QObject::connect(m_signals.get(), &TerminationSignals::Requested, [this] { SessionEnding(); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest,
+                     [this](QSessionManager&) { SessionEnding(); });
+    m_guard = std::make_unique<SingleInstanceGuard>(QFileInfo(m_context.programPath).fileName());
+    switch (m_guard->Acquire()) {
+        case SingleInstanceGuard::Result::kAcquired:
+            break;
+        case SingleInstanceGuard::Result::kHeldElsewhere:
+            return StartResult::kAlreadyRunning;
+        case SingleInstanceGuard::Result::kFailed:
+            ReportStartUpError(FormatMessage(kCannotCreate, m_guard->lockPath().toStdString()));
+            return StartResult::kFailed;
+    }
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         StartUp();
-    } catch (const Error& error) {
+    } catch (const std::exception& error) {  // Error, or a failure of the system's
         QApplication::restoreOverrideCursor();
-        m_context.messageBoxes->ShowError(nullptr, error.what());
+        ReportStartUpError(error.what());
         return StartResult::kFailed;
     }
     QApplication::restoreOverrideCursor();
@@ -112,9 +125,26 @@ StartResult Application::Start() {
     return m_ended ? StartResult::kEnded : StartResult::kRunning;
 }
 
+// The program ends after such an error: it goes to the error box and, for
+// whoever started the program from a terminal or a session script, to stderr.
+void Application::ReportStartUpError(const std::string& message) {
+    std::cerr << ErrorBoxText(message) << std::endl;
+    m_context.messageBoxes->ShowError(nullptr, message);
+}
+
+void Application::SessionEnding() {
+    if (m_windowsByName.trayForm) {
+        m_windowsByName.trayForm->SessionEnding();
+    } else {
+        End();  // nothing to save yet
+    }
+}
+
 void Application::StartUp() {
     m_context.dataFolder = DataFolderFor(m_arguments);
     EnsureDataFolder(m_context.dataFolder);
+    // No save runs yet: whatever temporary is there was left by a killed one.
+    RemoveLeftoverTemporaries(m_context.dataFolder);
     CreateWindows();
     ShowSplashIfPresent(m_context.dataFolder, m_context.splashMilliseconds);
 }
@@ -123,11 +153,6 @@ void Application::CreateWindows() {
     AppWindows& windows = m_windowsByName;
     windows.trayForm = Keep(m_windows, new TTrayForm(m_context, windows));
     QObject::connect(windows.trayForm, &TTrayForm::EndRequested, [this] { End(); });
-    QObject::connect(m_signals.get(), &TerminationSignals::Requested, windows.trayForm,
-                     &TTrayForm::SessionEnding);
-    QObject::connect(
-        qApp, &QGuiApplication::commitDataRequest, windows.trayForm,
-        [trayForm = windows.trayForm](QSessionManager&) { trayForm->SessionEnding(); });
     windows.mainForm = Keep(m_windows, new TMainForm(m_context));
     QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
                      &TTrayForm::FormCloseQuery);

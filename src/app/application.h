@@ -52,6 +52,10 @@ public:
 
 private:
     void StartUp();
+    void ReportStartUpError(const std::string& message);
+    // Logout, shutdown or a termination signal: save if there is anything to
+    // save, and end without asking.
+    void SessionEnding();
     void CreateWindows();
     void End();
 

@@ -18,10 +18,14 @@ std::string WithFinalSlash(const fs::path& folder) {
 }  // namespace
 
 std::string ChooseDataFolder(const DataFolderSources& sources) {
-    if (sources.dataDirOption) {
-        return WithFinalSlash(fs::absolute(*sources.dataDirOption));
-    }
     std::error_code ec;
+    if (sources.dataDirOption) {
+        fs::path folder = fs::absolute(*sources.dataDirOption, ec);
+        if (sources.dataDirOption->empty() || ec) {
+            throw Error(FormatMessage(kCannotCreateFolder, sources.dataDirOption->string()));
+        }
+        return WithFinalSlash(folder);
+    }
     if (fs::is_regular_file(sources.programFolder / "brivonce.ini", ec)) {
         return WithFinalSlash(sources.programFolder);
     }

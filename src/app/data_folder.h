@@ -16,7 +16,8 @@ struct DataFolderSources {
 
 // --data-dir wins; then the program's own folder when it already holds a
 // brivonce.ini (a portable install); otherwise $XDG_DATA_HOME/brivonce/
-// (default ~/.local/share/brivonce/). The text always ends with "/".
+// (default ~/.local/share/brivonce/). The text always ends with "/". An empty
+// --data-dir raises Error.
 std::string ChooseDataFolder(const DataFolderSources& sources);
 
 inline constexpr const char* kCannotCreateFolder = "Impossible de créer le dossier %s";

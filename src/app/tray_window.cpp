@@ -3,12 +3,14 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QTimer>
+#include <iostream>
 
 #include "app/app_windows.h"
 #include "app/confirm_dialog.h"
 #include "memo/main_window.h"
 #include "text/error.h"
 #include "ui/app_context.h"
+#include "ui/guarded.h"
 #include "ui/message_boxes.h"
 
 namespace brivonce {
@@ -56,13 +58,12 @@ void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
 }
 
 bool TTrayForm::TrySaveAll() {
-    try {
+    bool saved = false;
+    Guarded(*m_context.messageBoxes, nullptr, [&] {
         m_windows.mainForm->SaveAll();
-        return true;
-    } catch (const Error& error) {
-        m_context.messageBoxes->ShowError(nullptr, error.what());
-        return false;
-    }
+        saved = true;
+    });
+    return saved;
 }
 
 void TTrayForm::FormCloseQuery() {
@@ -100,13 +101,21 @@ void TTrayForm::FormCloseQuery() {
 }
 
 void TTrayForm::SessionEnding() {
-    TrySaveAll();
+    // The session manager must never wait on a box: a failed save is told on
+    // stderr and the program ends all the same.
+    try {
+        if (m_windows.mainForm) {
+            m_windows.mainForm->SaveAll();
+        }
+    } catch (const std::exception& error) {
+        std::cerr << ErrorBoxText(error.what()) << std::endl;
+    }
     End();
 }
 
 void TTrayForm::End() {
     m_ending = true;
-    if (m_windows.confirm->isVisible()) {
+    if (m_windows.confirm && m_windows.confirm->isVisible()) {
         m_windows.confirm->reject();  // let its pending exec() return
     }
     emit EndRequested();

@@ -6,12 +6,15 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -31,7 +34,12 @@
 #include "ui/agenda_link.h"
 #include "ui/app_context.h"
 #include "ui/clock.h"
+#include "ui/cp1252_input.h"
+#include "ui/drop_down.h"
+#include "ui/edit_text.h"
+#include "ui/font_dialog.h"
 #include "ui/guarded.h"
+#include "ui/help.h"
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
 #include "ui/notes_link.h"
@@ -106,9 +114,25 @@ TMainForm::TMainForm(AppContext& context)
     BuildMenu();
     BuildToolbar();
     ConnectMenu();
+    ApplySettings();
+}
+
+// Everything but the window's place is applied now, not at the first showing:
+// alarms must ring while the program sits in the tray, and a tick changed from
+// the tray menu before the window was ever shown is what the next save keeps.
+void TMainForm::ApplySettings() {
     Toujoursvisible1->setChecked(m_settings.options.visible);
-    ShowOnStart->setChecked(m_settings.config.showOnStart);
     setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.options.visible);
+    ShowOnStart->setChecked(m_settings.config.showOnStart);
+    winstart->setChecked(m_settings.config.winStart);
+    Alarmesonore1->setChecked(m_settings.options.alarme);
+    m_alarm->SetAlarmOn(m_settings.options.alarme);
+    SetScrollBars(m_settings.options.ascenseurs);
+    SetNameDayMode(m_settings.options.fas);
+    m_textColour = m_settings.police.colour;
+    m_backgroundColour = m_settings.options.couleur;
+    Memo->setFont(MemoFont(FontFromRecord(m_settings.police)));
+    SetMemoColours(ColourFromValue(m_textColour), ColourFromValue(m_backgroundColour));
 }
 
 void TMainForm::BuildControls() {
@@ -120,12 +144,14 @@ void TMainForm::BuildControls() {
     Memo->setFont(FontFromRecord(FontRecord{}));
     SetMemoColours(Qt::black, ColourFromValue(kTooltipBackground));
     Memo->installEventFilter(this);
+    KeepStorable(Memo, *m_context.messageBoxes);
+    connect(Memo->document(), &QTextDocument::contentsChange, this,
+            [this](int position, int, int added) { WatchLongLines(position, added); });
     ComboBox = Named<QComboBox>("ComboBox");
-    ComboBox->setMaxVisibleItems(4);
-    QPalette hourBox = ComboBox->palette();
-    hourBox.setColor(QPalette::Button, ColourFromValue(kHourBoxColour));
-    hourBox.setColor(QPalette::Base, ColourFromValue(kHourBoxColour));
-    ComboBox->setPalette(hourBox);
+    // Flat, in its own colour, whatever the style would draw.
+    ComboBox->setStyleSheet(QString("QComboBox { background: %1; border: 1px solid gray; }")
+                                .arg(ColourFromValue(kHourBoxColour).name()));
+    LimitDropDown(ComboBox, 4);
     ComboBox->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -139,7 +165,7 @@ void TMainForm::BuildMenu() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
     QMenu* brivonce = AddSubmenu(PopupMenu1, "Postit1", "&Brivonce");
-    winstart = AddTick(brivonce, "winstart", "&Démarrer avec Windows");
+    winstart = AddTick(brivonce, "winstart", "&Démarrer avec la session");
     ShowOnStart = AddTick(brivonce, "ShowOnStart", "&Montrer au démarrage");
     Toujoursvisible1 = AddTick(brivonce, "Toujoursvisible1", "&Toujours visible");
     Toujoursvisible1->setVisible(false);
@@ -295,7 +321,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::FormShow() {
     m_alarm->StartAlignment();
-    ApplyLoadedSettings();
+    PlaceWindow();
     // A refused autostart entry is reported but must not keep the program
     // from starting.
     Guarded([this] { ApplyWinStart(); });
@@ -306,6 +332,52 @@ void TMainForm::FormShow() {
     m_firstShowing = false;
     if (m_context.links.notes) {
         m_context.links.notes->RecreatePostits();
+    }
+}
+
+// The client rectangle is both what is saved and what is restored, so the
+// window does not creep by its frame at every start; it is brought back onto
+// the screen when the saved place is off it.
+void TMainForm::PlaceWindow() {
+    const MainWindowPlacement& saved = m_settings.mainW;
+    m_normalPlace = saved;
+    m_placed = true;
+    if (saved.maxi) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    QRect area = screen()->availableGeometry();
+    QMargins frame = FrameMargins();
+    ScreenArea inside{area.x() + frame.left(), area.y() + frame.top(),
+                      area.width() - frame.left() - frame.right(),
+                      area.height() - frame.top() - frame.bottom()};
+    MainWindowPlacement shown = FitInside(saved, inside);
+    setGeometry(shown.x, shown.y, shown.w, shown.h);
+}
+
+QMargins TMainForm::FrameMargins() const {
+    QRect outer = frameGeometry();
+    QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void TMainForm::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    RememberNormalPlace();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    RememberNormalPlace();
+}
+
+// What a save writes for the window: its last place while it was neither
+// maximised nor minimised.
+void TMainForm::RememberNormalPlace() {
+    if (m_placed && isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) {
+        QRect client = geometry();
+        m_normalPlace = {client.x(), client.y(), client.width(), client.height(), false};
     }
 }
 
@@ -327,27 +399,41 @@ void TMainForm::ShowPastActivitiesAtStart() {
     }
 }
 
-void TMainForm::ApplyLoadedSettings() {
-    const MainWindowPlacement& place = m_settings.mainW;
-    if (place.maxi) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-    } else {
-        move(place.x, place.y);
-        resize(place.w, place.h);
+void TMainForm::LoadMemo() {
+    std::string text = LoadMemoText(m_dataFolder);
+    if (LongestUnbrokenRun(text) > kLongRun) {
+        UseFastLayout();  // before the text is laid out
     }
-    Alarmesonore1->setChecked(m_settings.options.alarme);
-    m_alarm->SetAlarmOn(m_settings.options.alarme);
-    winstart->setChecked(m_settings.config.winStart);
-    SetScrollBars(m_settings.options.ascenseurs);
-    SetNameDayMode(m_settings.options.fas);
-    Memo->setFont(FontFromRecord(m_settings.police));
-    SetMemoColours(ColourFromValue(m_settings.police.colour),
-                   ColourFromValue(m_settings.options.couleur));
+    Memo->setPlainText(ToEditText(text));
+    m_memoLoaded = true;
 }
 
-void TMainForm::LoadMemo() {
-    Memo->setPlainText(ToEditText(LoadMemoText(m_dataFolder)));
-    m_memoLoaded = true;
+void TMainForm::WatchLongLines(int position, int added) {
+    if (static_cast<std::size_t>(added) <= kLongRun || m_fastLayout) {
+        return;
+    }
+    QTextCursor inserted(Memo->document());
+    inserted.setPosition(position);
+    inserted.setPosition(position + added, QTextCursor::KeepAnchor);
+    if (LongestUnbrokenRun(inserted.selectedText().toStdString()) > kLongRun) {
+        UseFastLayout();
+    }
+}
+
+// A line with no place to break it (no space, no hyphen) costs Qt's word
+// wrapping a time that grows with the square of its length: a few megabytes
+// would freeze the program for minutes. Such a memo wraps anywhere instead.
+void TMainForm::UseFastLayout() {
+    m_fastLayout = true;
+    Memo->setWordWrapMode(QTextOption::WrapAnywhere);
+    Memo->setFont(MemoFont(Memo->font()));
+}
+
+QFont TMainForm::MemoFont(QFont font) const {
+    if (m_fastLayout) {
+        font.setStyleStrategy(QFont::PreferNoShaping);
+    }
+    return font;
 }
 
 void TMainForm::SetMemoColours(const QColor& text, const QColor& background) {
@@ -406,16 +492,16 @@ Settings TMainForm::CurrentSettings() const {
         settings.policePast = links.activityLists->ListFont();
     }
     settings.config.showOnStart = ShowOnStart->isChecked();
-    settings.options.visible = Toujoursvisible1->isChecked();
-    if (m_firstShowing) {
-        return settings;  // nothing on screen differs from what was read
-    }
-    QRect normal = isMaximized() ? normalGeometry() : geometry();
-    settings.mainW = {pos().x(), pos().y(), normal.width(), normal.height(), isMaximized()};
-    settings.options.alarme = Alarmesonore1->isChecked();
     settings.config.winStart = winstart->isChecked();
-    settings.options.couleur = ValueFromColour(Memo->palette().color(QPalette::Base));
-    settings.police = RecordFromFont(Memo->font(), Memo->palette().color(QPalette::Text));
+    settings.options.visible = Toujoursvisible1->isChecked();
+    settings.options.alarme = Alarmesonore1->isChecked();
+    if (m_placed) {  // until then the window was never placed: keep what was read
+        settings.mainW = m_normalPlace;
+        settings.mainW.maxi = isMaximized();
+    }
+    settings.options.couleur = m_backgroundColour;
+    settings.police = RecordFromFont(Memo->font(), ColourFromValue(m_textColour));
+    settings.police.colour = m_textColour;
     return settings;
 }
 
@@ -427,7 +513,7 @@ void TMainForm::SaveAll() {
     SaveAllInput input;
     input.settings = CurrentSettings();
     if (m_memoLoaded) {
-        input.memoText = Memo->toPlainText().toStdString();
+        input.memoText = PlainText(Memo).toStdString();
     }
     if (NotesLink* notes = m_context.links.notes) {
         input.saveShoppingList = [notes] { notes->SaveShoppingList(); };
@@ -601,9 +687,13 @@ void TMainForm::Insrerdateetheure1Click() {
     QTime time = now.time();
     std::string stamp = DateTimeStamp(FormatShortDate(ToYmd(now.date())), time.hour(),
                                       time.minute(), time.second());
-    std::string text = AppendStampLine(Memo->toPlainText().toStdString(), stamp);
-    Memo->setPlainText(QString::fromStdString(text));
-    Memo->moveCursor(QTextCursor::End);
+    std::string memo = PlainText(Memo).toStdString();
+    std::string added = AppendStampLine(memo, stamp).substr(memo.size());
+    // Through the text cursor, so that Ctrl+Z takes the stamp back.
+    QTextCursor end(Memo->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QString::fromStdString(added));
+    Memo->setTextCursor(end);
 }
 
 void TMainForm::Effacer1Click() {
@@ -617,33 +707,40 @@ void TMainForm::Supprimer1Click() {
 
 void TMainForm::PoliceClick() {
     m_fontDialogOpen = true;
-    bool ok = false;
-    QFont font = QFontDialog::getFont(&ok, Memo->font(), this);
+    QFont font = Memo->font();
+    QColor colour = ColourFromValue(m_textColour);
+    bool ok = ChooseFontAndColour(this, font, colour);
     m_fontDialogOpen = false;
     if (ok) {
-        Memo->setFont(font);
+        m_textColour = KeptColourValue(m_textColour, colour);
+        Memo->setFont(MemoFont(font));
+        SetMemoColours(colour, ColourFromValue(m_backgroundColour));
     }
 }
 
 void TMainForm::Couleur1Click() {
     m_colourDialogOpen = true;
-    QColor colour = QColorDialog::getColor(Memo->palette().color(QPalette::Base), this);
+    QColor colour = QColorDialog::getColor(ColourFromValue(m_backgroundColour), this);
     m_colourDialogOpen = false;
     if (colour.isValid()) {
-        SetMemoColours(Memo->palette().color(QPalette::Text), colour);
+        m_backgroundColour = KeptColourValue(m_backgroundColour, colour);
+        SetMemoColours(ColourFromValue(m_textColour), colour);
     }
 }
 
 void TMainForm::ToolbarButton977Click() {
-    Guarded([this] { SaveMemoText(m_dataFolder, Memo->toPlainText().toStdString()); });
+    Guarded([this] {
+        if (!m_memoLoaded) {
+            // The file could not be read: writing the window over it would
+            // lose what it holds. Say again why.
+            throw Error(FormatMessage(kCannotOpen, m_dataFolder + std::string(kMemoFileName)));
+        }
+        SaveMemoText(m_dataFolder, PlainText(Memo).toStdString());
+    });
 }
 
 void TMainForm::AideClick() {
-    QString page = FindShippedFile("help/brivonce.html");
-    if (page.isEmpty()) {
-        throw Error(FormatMessage(kCannotOpen, "brivonce.html"));
-    }
-    m_context.desktop->OpenUrl(QUrl::fromLocalFile(page));
+    OpenHelp(*m_context.desktop);
 }
 
 void TMainForm::AboutClick() {
@@ -651,7 +748,7 @@ void TMainForm::AboutClick() {
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {
-    m_context.desktop->OpenUrl(QUrl(QStringLiteral(BRIVONCE_AUTHOR_URL)));
+    OpenWebPage(*m_context.desktop, QUrl(QStringLiteral(BRIVONCE_AUTHOR_URL)));
 }
 
 }  // namespace brivonce

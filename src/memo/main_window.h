@@ -98,6 +98,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -106,8 +108,14 @@ private:
     void BuildToolbar();
     void ConnectMenu();
     void FormShow();
-    void ApplyLoadedSettings();
+    void ApplySettings();
+    void PlaceWindow();
+    QMargins FrameMargins() const;
+    void RememberNormalPlace();
     void LoadMemo();
+    void WatchLongLines(int position, int added);
+    void UseFastLayout();
+    QFont MemoFont(QFont font) const;
     Settings CurrentSettings() const;
     bool MemoShortcut(QKeyEvent* key, bool dispatch);
     bool ComboBoxKeyDown(QKeyEvent* key);
@@ -154,6 +162,12 @@ private:
     NameDayMode m_nameDayMode = NameDayMode::kAllDays;
     bool m_firstShowing = true;
     bool m_memoLoaded = false;
+    bool m_placed = false;  // the first showing has placed the window
+    MainWindowPlacement m_normalPlace;
+    // Stored colour values: a system colour stays one until the user picks another.
+    ColourValue m_textColour = 0;
+    ColourValue m_backgroundColour = kTooltipBackground;
+    bool m_fastLayout = false;
     bool m_fontDialogOpen = false;
     bool m_colourDialogOpen = false;
     bool m_soundDialogOpen = false;

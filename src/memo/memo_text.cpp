@@ -1,5 +1,7 @@
 #include "memo/memo_text.h"
 
+#include <algorithm>
+
 #include <cstdio>
 
 namespace brivonce {
@@ -22,6 +24,17 @@ std::string DateTimeStamp(std::string_view shortDate, int hour, int minute, int 
         stamp += time;
     }
     return stamp;
+}
+
+std::size_t LongestUnbrokenRun(std::string_view text) {
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (char c : text) {
+        bool breaks = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '-';
+        run = breaks ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
 }
 
 }  // namespace brivonce

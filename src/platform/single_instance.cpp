@@ -1,6 +1,8 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace brivonce {
@@ -21,8 +23,26 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& programFileName)
     m_lock->setStaleLockTime(0);
 }
 
-bool SingleInstanceGuard::Acquire() {
-    return m_lock->tryLock(0);
+SingleInstanceGuard::Result SingleInstanceGuard::Acquire() {
+    if (m_lock->tryLock(0)) {
+        return Result::kAcquired;
+    }
+    if (m_lock->error() != QLockFile::LockFailedError) {
+        return Result::kFailed;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (m_lock->getLockInfo(&pid, &host, &application) && pid > 0) {
+        return Result::kHeldElsewhere;  // a live copy: a dead one's lock was taken over
+    }
+    // Not a lock any copy of ours wrote: take it over like a stale one.
+    if (QFileInfo(m_lockPath).isDir()) {
+        QDir().rmdir(m_lockPath);
+    } else {
+        QFile::remove(m_lockPath);
+    }
+    return m_lock->tryLock(0) ? Result::kAcquired : Result::kFailed;
 }
 
 }  // namespace brivonce

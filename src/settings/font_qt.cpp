@@ -45,6 +45,10 @@ ColourValue ValueFromColour(const QColor& colour) {
     return RgbColour(colour.red(), colour.green(), colour.blue());
 }
 
+ColourValue KeptColourValue(ColourValue previous, const QColor& chosen) {
+    return ColourFromValue(previous).rgb() == chosen.rgb() ? previous : ValueFromColour(chosen);
+}
+
 QFont FontFromRecord(const FontRecord& record) {
     QFont font(QString::fromStdString(record.name));
     font.setPointSize(record.size > 0 ? record.size : 10);

@@ -12,6 +12,10 @@ namespace brivonce {
 // palette of the running desktop.
 QColor ColourFromValue(ColourValue value);
 ColourValue ValueFromColour(const QColor& colour);
+// The value to store after the user chose `chosen` where `previous` was: the
+// same value when it already shows that colour, so a system colour stays a
+// system colour until another colour is picked.
+ColourValue KeptColourValue(ColourValue previous, const QColor& chosen);
 
 // A stored font record as a Qt font (the size decides; the colour is apart).
 QFont FontFromRecord(const FontRecord& record);

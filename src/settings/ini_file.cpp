@@ -148,6 +148,12 @@ std::filesystem::path Absolute(std::filesystem::path file) {
 
 IniFile::IniFile(std::filesystem::path file) : m_path(Absolute(std::move(file))) {
     if (auto bytes = ReadWholeFile(m_path, kCannotOpen)) {
+        // A file saved by an editor as UTF-8 may start with a byte-order mark,
+        // which would hide its first section.
+        constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+        if (bytes->starts_with(kByteOrderMark)) {
+            bytes->erase(0, kByteOrderMark.size());
+        }
         m_lines = SplitLines(*bytes);
     }
 }

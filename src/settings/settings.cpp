@@ -1,5 +1,7 @@
 #include "settings/settings.h"
 
+#include <algorithm>
+
 namespace brivonce {
 
 Settings DefaultSettings(ScreenSize screen) {
@@ -85,6 +87,14 @@ void WriteSettings(IniFile& ini, const Settings& settings) {
     ini.WriteBool(kSectionConfig, kKeyPromptOnClose, config.promptOnClose);
     ini.WriteBool(kSectionConfig, kKeyWinStart, config.winStart);
     ini.WriteBool(kSectionConfig, kKeyShowOnStart, config.showOnStart);
+}
+
+MainWindowPlacement FitInside(MainWindowPlacement place, ScreenArea area) {
+    place.w = std::clamp(place.w, 1, std::max(area.width, 1));
+    place.h = std::clamp(place.h, 1, std::max(area.height, 1));
+    place.x = std::clamp(place.x, area.x, area.x + area.width - place.w);
+    place.y = std::clamp(place.y, area.y, area.y + area.height - place.h);
+    return place;
 }
 
 }  // namespace brivonce

@@ -58,6 +58,18 @@ struct MainWindowPlacement {
     bool operator==(const MainWindowPlacement&) const = default;
 };
 
+// The rectangle moved and cut so that it lies inside `area` (the screen less
+// its panels): a size larger than the area is cut to it, then the rectangle is
+// moved in. A rectangle saved on a larger screen or an unplugged monitor would
+// otherwise leave the window out of reach.
+struct ScreenArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+MainWindowPlacement FitInside(MainWindowPlacement place, ScreenArea area);
+
 // "Options". Values outside their menus' ranges are kept as read: they tick
 // no menu item, and writing them back unchanged keeps the user's file as it was.
 struct OptionsSection {

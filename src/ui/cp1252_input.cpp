@@ -2,7 +2,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QStringView>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -28,10 +27,10 @@ void NoticeOnce(MessageBoxes& boxes, QWidget* parent) {
         return;
     }
     noticeShown = true;
-    QPointer<QWidget> guard(parent);
-    QTimer::singleShot(0, [&boxes, guard] {
-        boxes.Show(guard ? guard->window() : nullptr, MessageBoxes::Icon::Information,
-                   QStringLiteral("Information"), QString::fromUtf8(kNotice), QMessageBox::Ok);
+    // Tied to the edit: gone with it, the notice is not shown.
+    QTimer::singleShot(0, parent, [&boxes, parent] {
+        boxes.Show(parent->window(), MessageBoxes::Icon::Information, QStringLiteral("Information"),
+                   QString::fromUtf8(kNotice), QMessageBox::Ok);
     });
 }
 

@@ -473,6 +473,18 @@ private slots:
         QCOMPARE(agenda->DisplayedMonday(), 2026y / December / 14);
     }
 
+    void cellsKeepOnlyWhatTheWeekFileCanHold() {
+        TestRun run(Folder());
+        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        QVERIFY(agenda);
+        agenda->StringGrid2->setFocus();
+        agenda->SelectSlotRow(agenda->StringGrid2, 10);
+        Type(QString::fromUtf8("Cafe\u0301 \u2615"));
+        agenda->reject();
+        QCOMPARE(LoadWeek(Folder().toStdString(), 2026y / December / 7).At(2, 10).text,
+                 std::string("Café ?"));
+    }
+
     void calendarButtonGoesToThePickedDay() {
         TestRun run(Folder());
         TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
@@ -558,13 +570,19 @@ private slots:
         QCOMPARE(agenda->StringGrid1->Cell(1, 9), QString("Banque"));
         QVERIFY(agenda->StringGrid1->isEnabled());
 
-        // Nor can it be written: closing reports it and still closes.
+        // Nor can it be written: closing reports it and keeps the typed week on
+        // screen; once the file can be written, closing saves it.
         agenda->DisplayWeek(2026y / December / 21);
         QVERIFY(QDir().mkpath(WeekFile(QDate(2026, 12, 21))));
         agenda->StringGrid2->SetCell(1, 9, "Courses");
         QTest::mouseClick(agenda->OKBtn, Qt::LeftButton);
         QCOMPARE(run.boxes->shown.size(), 2);
+        QVERIFY(agenda->isVisible());
+        QCOMPARE(agenda->StringGrid2->Cell(1, 9), QString("Courses"));
+        QVERIFY(QDir().rmdir(WeekFile(QDate(2026, 12, 21))));
+        agenda->reject();
         QVERIFY(!agenda->isVisible());
+        QVERIFY(HasWeekFile(QDate(2026, 12, 21)));
     }
 
     void displayWeekTime() {

@@ -107,13 +107,44 @@ private slots:
         QCOMPARE(Shown(dialog), QString("00:00"));
     }
 
+    // The user's keys as they come: the focus starts in the edit with the hour
+    // selected, so typing four digits and Enter sets the time.
+    void typingAnyHourOverAnyLabelGivesThatHour() {
+        THSaisie dialog;
+        for (int label = 0; label < 24; ++label) {
+            for (int hour = 0; hour < 24; ++hour) {
+                QString typed = QString("%1").arg(hour, 2, 10, QChar('0'));
+                Open(dialog, QString("%1:00").arg(label, 2, 10, QChar('0')));
+                QApplication::setActiveWindow(&dialog);
+                QCoreApplication::processEvents();
+                QCOMPARE(dialog.Edit->selectedText(), QString("%1").arg(label, 2, 10, QChar('0')));
+                QTest::keyClicks(dialog.Edit, typed + "30");
+                QTest::keyClick(dialog.Edit, Qt::Key_Return);
+                QCOMPARE(dialog.Time(), typed + ":30");
+            }
+        }
+    }
+
+    void upAndDownStepThePartUnderTheCaret() {
+        THSaisie dialog;
+        Open(dialog, "08:30");
+        Type(dialog, 1, "");
+        QTest::keyClick(dialog.Edit, Qt::Key_Up);
+        QCOMPARE(Shown(dialog), QString("09:30"));
+        dialog.Edit->setCursorPosition(4);
+        QTest::keyClick(dialog.Edit, Qt::Key_Down);
+        QTest::keyClick(dialog.Edit, Qt::Key_Down);
+        QCOMPARE(Shown(dialog), QString("09:28"));
+        QCOMPARE(dialog.Edit->cursorPosition(), 4);
+    }
+
     void okGivesTheTimeAndCancelGivesNothing() {
         THSaisie dialog;
         dialog.SetTime("14:00");
         OnNextModal([](QWidget* modal) {
             auto* shown = qobject_cast<THSaisie*>(modal);
             QVERIFY(shown);
-            QVERIFY(shown->OKBtn->hasFocus());
+            QVERIFY(shown->Edit->hasFocus());
             QTest::mouseClick(shown->MSpin->UpButton(), Qt::LeftButton);
             QTest::mouseClick(shown->OKBtn, Qt::LeftButton);
         });

@@ -19,6 +19,8 @@ TEST(ChooseDataFolder, DataDirOptionWinsAndEndsWithASlash) {
     EXPECT_EQ(ChooseDataFolder(sources), "/srv/briv/data/");
     sources.dataDirOption = "/srv/briv/data";
     EXPECT_EQ(ChooseDataFolder(sources), "/srv/briv/data/");
+    sources.dataDirOption = "";  // "--data-dir=" with nothing after it
+    EXPECT_THROW(ChooseDataFolder(sources), Error);
 }
 
 TEST(ChooseDataFolder, PortableInstallKeepsDataBesideTheProgram) {

@@ -4,6 +4,7 @@
 #include <csignal>
 
 #include "gui/gui_test_support.h"
+#include "mounted_tmpfs.h"
 
 using namespace brivonce::testing;
 
@@ -14,12 +15,12 @@ private:
     QTemporaryDir m_dir;
     QString Runtime() const { return m_dir.path() + "/runtime"; }
 
-    void Launch(QProcess& process, const QString& dataFolder) {
+    void Launch(QProcess& process, const QString& dataFolder, const QString& runtime = {}) {
         auto environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_RUNTIME_DIR", Runtime());
+        environment.insert("XDG_RUNTIME_DIR", runtime.isEmpty() ? Runtime() : runtime);
         process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
         process.start(BRIVONCE_BINARY, {"--data-dir", dataFolder});
         QVERIFY(process.waitForStarted());
     }
@@ -69,6 +70,75 @@ private slots:
         QVERIFY(ini.startsWith("[MainW]\r\n"));
         QVERIFY(ini.endsWith("ShowOnStart=1\r\n"));
         QVERIFY(!QFile::exists(Runtime() + "/brivonce.lock"));  // released at the end
+    }
+
+    // What a program the session manager waits on must never do: hang or crash.
+    void sigtermWhileAStartUpErrorIsShownEndsTheProgram() {
+        QString folder = m_dir.path() + "/unreadable";
+        QDir().mkpath(folder + "/brivonce.ini");  // a folder: the settings cannot be read
+        QProcess program;
+        Launch(program, folder);
+        QByteArray told;
+        QTRY_VERIFY_WITH_TIMEOUT((told += program.readAllStandardError()).contains("Impossible"),
+                                 20000);
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+    }
+
+    void aFailedSaveAtSessionEndIsToldOnStderrAndTheProgramEnds() {
+        QString folder = m_dir.path() + "/unwritable";
+        QProcess program;
+        Launch(program, folder);
+        WaitUntilRunning(folder);
+        QDir().mkpath(folder + "/brivonce.txt");  // the memo can no longer be written
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY(
+            program.readAllStandardError().contains("Impossible de cr\xC3\xA9"
+                                                    "er le fichier"));
+    }
+
+    void aLockFileThatHoldsNoLockIsTakenOver() {
+        QString folder = m_dir.path() + "/taken-over";
+        QString lock = Runtime() + "/brivonce.lock";
+        const QByteArray contents[] = {"", "garbage\nnot a pid\n"};
+        for (const QByteArray& content : contents) {
+            WriteFile(Runtime(), "brivonce.lock", content);
+            QProcess program;
+            Launch(program, folder);
+            QTRY_VERIFY_WITH_TIMEOUT(QDir(folder).exists(), 20000);
+            QVERIFY(!program.waitForFinished(1000));  // running, not "already running"
+            ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+            QVERIFY(program.waitForFinished(10000));
+            QDir(folder).removeRecursively();
+        }
+        QVERIFY(QDir().mkpath(lock));  // a folder in the lock's place
+        QProcess program;
+        Launch(program, folder);
+        QTRY_VERIFY_WITH_TIMEOUT(QDir(folder).exists(), 20000);
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
+    }
+
+    void aLockThatCannotBeMadeIsAnErrorNotAnotherCopy() {
+        MountedTmpfs runtime("size=64k,mode=0700");
+        if (!runtime.mounted()) {
+            QSKIP("mounting a tmpfs needs root");
+        }
+        runtime.MakeReadOnly();
+        QProcess program;
+        Launch(program, m_dir.path() + "/data", QString::fromStdString(runtime.path().string()));
+        QByteArray told;
+        QTRY_VERIFY_WITH_TIMEOUT((told += program.readAllStandardError())
+                                     .contains("Impossible de cr\xC3\xA9"
+                                               "er le fichier"),
+                                 20000);
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);  // closes the error box
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), 1);
     }
 
     void lockLeftByACrashedCopyIsTakenOver() {

@@ -1,5 +1,6 @@
 // Start-up, the tray, the quit confirmation and session end, driven through
 // the real windows on a scratch data folder.
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -243,6 +244,35 @@ private slots:
         QVERIFY(!enabledWhileOpen);
         emit mainForm->PopupMenu1->aboutToShow();
         QVERIFY(mainForm->Apropos1->isEnabled());
+    }
+
+    void leftoversOfKilledSavesAreRemovedAtStart() {
+        WriteFile(Folder(), ".brivonce.ini.brivonce-Ab12Cd", "half a save");
+        WriteFile(Folder(), "notes.txt", "the user's");
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QVERIFY(!QFile::exists(Folder() + "/.brivonce.ini.brivonce-Ab12Cd"));
+        QVERIFY(QFile::exists(Folder() + "/notes.txt"));
+    }
+
+    void aWeekFileThatIsAPipeIsAnErrorNotAHang() {
+        QDir().mkpath(Folder());
+        QVERIFY(::mkfifo(QFile::encodeName(Folder() + "/20261207.SEM").constData(), 0600) == 0);
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);  // the first showing reads today's week
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QVERIFY(run.boxes->shown[0].text.startsWith("Impossible d'ouvrir le fichier"));
+    }
+
+    void helpAndWebPageFailuresAreReported() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        run.desktop->opens = false;  // no browser
+        run.windows().mainForm->Aide1->trigger();
+        run.windows().mainForm->Connexionausitewebdelauteur1->trigger();
+        QCOMPARE(run.boxes->shown.size(), 2);
+        QVERIFY(run.boxes->shown[0].text.contains("brivonce.html"));
+        QVERIFY(run.boxes->shown[1].text.startsWith("Impossible d'ouvrir la page https://"));
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "ui/cp1252_input.h"
+
 namespace brivonce::testing {
 namespace {
 
@@ -41,6 +43,7 @@ QMessageBox::StandardButton ScriptedMessageBoxes::Show(QWidget*, Icon icon, cons
 }
 
 TestRun::TestRun(const QString& dataFolder, bool trayAvailable) {
+    ResetStorableNotice();  // once per run of the program
     Services services;
     auto boxesOwned = std::make_unique<ScriptedMessageBoxes>();
     auto clockOwned = std::make_unique<FakeClock>();

@@ -42,9 +42,10 @@ class FakeDesktop : public Desktop {
 public:
     bool OpenUrl(const QUrl& url) override {
         opened.append(url);
-        return true;
+        return opens;
     }
     QList<QUrl> opened;
+    bool opens = true;  // false: as if no browser started
 };
 
 // Records what the alarm asks of the sound instead of making any.

@@ -1,5 +1,7 @@
 // The memo window through its controls, on a scratch data folder.
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -127,7 +129,7 @@ private slots:
             auto run = Shown();
             QVERIFY(run);
             TMainForm* form = Form(*run);
-            QCOMPARE(form->pos(), QPoint(16, 20));
+            QCOMPARE(form->geometry().topLeft(), QPoint(16, 20));
             QCOMPARE(form->size(), QSize(300, 250));
             QVERIFY(!form->Alarmesonore1->isChecked());
             QVERIFY(!form->Aucun1->isChecked() && !form->Vertical1->isChecked() &&
@@ -236,6 +238,101 @@ private slots:
         QCOMPARE(run.boxes->shown[0].icon, MessageBoxes::Icon::Stop);
         QVERIFY(run.windows().mainForm->Initialised());
         QCOMPARE(run.windows().mainForm->Memo->toPlainText(), QString("memo"));
+    }
+
+    // Nothing lost, nothing silent: faults once found in this window.
+
+    void alarmsRingWhileTheWindowWasNeverShown() {
+        WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\n");
+        Week week;
+        week.At(1, 15) = {"14:30", "Dentiste"};
+        SaveWeek(Folder().toStdString(), ToYmd(QDate(2026, 12, 7)), week);
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QVERIFY(!Form(run)->isVisible());
+        run.clock->now = QDateTime(QDate(2026, 12, 7), QTime(14, 30, 0));
+        Form(run)->Alarm()->TimerTimer();
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].text, QString("14:30 - Dentiste"));
+    }
+
+    void ticksSetFromTheTrayBeforeTheFirstShowingAreKept() {
+        WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\nWinStart=0\r\n");
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* form = Form(run);
+        form->Alarmesonore1->trigger();  // from the tray menu: alarms off
+        form->winstart->trigger();       // start with the session
+        QCOMPARE(run.autostart->enabledWith, run.context().programPath);
+        form->show();  // the first showing must not undo either tick
+        QVERIFY(!form->Alarmesonore1->isChecked());
+        QCOMPARE(run.autostart->enabledWith, run.context().programPath);
+        run.windows().trayForm->SessionEnding();
+        QVERIFY(Ini().contains("Alarme=0\r\n"));
+        QVERIFY(Ini().contains("WinStart=1\r\n"));
+    }
+
+    void whatIsTypedIsWhatIsStored() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Memo->clear();
+        // A no-break space before ":", an accent typed as a combining mark, an
+        // emoji and a letter the code page lacks.
+        form->Memo->insertPlainText(QString::fromUtf8("Note\u00A0: cafe\u0301 \U0001F600 \u0151"));
+        QCOMPARE(form->Memo->toPlainText(), QString::fromUtf8("Note : café ? o"));
+        form->Memo->insertPlainText(QString::fromUtf8("\u2603"));
+        QCOMPARE(run->boxes->shown.size(), 0);  // the notice comes from the event loop
+        QTRY_COMPARE(run->boxes->shown.size(), 1);
+        QCOMPARE(run->boxes->shown[0].icon, MessageBoxes::Icon::Information);
+        form->close();
+        QCOMPARE(ReadFile(Folder() + "/brivonce.txt"), QByteArray("Note\xA0: caf\xE9 ? o?"));
+        run.reset();
+        auto again = Shown();
+        QVERIFY(again);
+        QCOMPARE(Form(*again)->Memo->document()->toRawText(),
+                 QString::fromUtf8("Note\u00A0: café ? o?"));
+        QCOMPARE(again->boxes->shown.size(), 0);  // once per run
+    }
+
+    void aMemoThatCouldNotBeReadIsNeverOverwritten() {
+        QDir().mkpath(Folder() + "/brivonce.txt");  // cannot be read as a file
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        QCOMPARE(run->boxes->shown.size(), 1);
+        form->Memo->setPlainText("typed after the failure");
+        QTest::mouseClick(form->ToolbarButton977, Qt::LeftButton);
+        QCOMPARE(run->boxes->shown.size(), 2);
+        QVERIFY(run->boxes->shown[1].text.startsWith("Impossible d'ouvrir le fichier"));
+        form->Lesdeux1->trigger();  // later changes are still saved
+        form->close();
+        QVERIFY(QFileInfo(Folder() + "/brivonce.txt").isDir());
+        QVERIFY(Ini().contains("Ascenseurs=3\r\n"));
+    }
+
+    void f5CanBeUndone() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        form->Memo->setPlainText("courses");
+        QTest::keyClick(form->Memo, Qt::Key_F5);
+        QCOMPARE(form->Memo->toPlainText(), QString("courses\n07/12/2026 14:29:00"));
+        form->Memo->undo();
+        QCOMPARE(form->Memo->toPlainText(), QString("courses"));
+    }
+
+    void aHugeMemoWithNoPlaceToWrapOpensQuickly() {
+        WriteFile(Folder(), "brivonce.txt", QByteArray(5 * 1024 * 1024, 'x'));
+        QElapsedTimer clock;
+        clock.start();
+        auto run = Shown();
+        QVERIFY(run);
+        QCoreApplication::processEvents();
+        qint64 elapsed = clock.elapsed();
+        qInfo() << "5 MB line opened in" << elapsed << "ms";
+        QVERIFY2(elapsed < 10000, "word wrapping a long line is quadratic again");
+        QCOMPARE(Form(*run)->Memo->document()->characterCount(), 5 * 1024 * 1024 + 1);
     }
 };
 

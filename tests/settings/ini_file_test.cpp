@@ -42,6 +42,11 @@ TEST_F(IniFileTest, ExistingPathThatCannotBeReadRaisesCannotOpen) {
     }
 }
 
+TEST_F(IniFileTest, AByteOrderMarkDoesNotHideTheFirstSection) {
+    IniFile ini = Open("\xEF\xBB\xBF[Config]\r\nShowOnStart=0\r\n");
+    EXPECT_FALSE(ini.ReadBool("Config", "ShowOnStart", true));
+}
+
 TEST_F(IniFileTest, AccentedNamesAreWindows1252AndMatchedWithoutCase) {
     IniFile ini = Open(
         "[OPTIONS]\r\nHEURE DE D\xC9"

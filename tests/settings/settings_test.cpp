@@ -122,5 +122,27 @@ TEST_F(SettingsTest, MalformedValuesFallBackToTheirOwnDefaults) {
     EXPECT_EQ(LoadSettings(IniFile(m_file), kScreen), DefaultSettings(kScreen));
 }
 
+TEST(FitInsideTest, WindowsOutsideTheScreenComeBackAndLargeOnesAreCut) {
+    const ScreenArea screen{0, 0, 1024, 740};  // 1024 x 768 less a 28-pixel panel
+    struct Case {
+        MainWindowPlacement saved;
+        MainWindowPlacement shown;
+    };
+    const Case cases[] = {
+        {{794, 440, 205, 200}, {794, 440, 205, 200}},     // inside: unchanged
+        {{100000, 468, 205, 200}, {819, 468, 205, 200}},  // far right
+        {{-500, -40, 205, 200}, {0, 0, 205, 200}},        // above and left
+        {{600, 700, 205, 200}, {600, 540, 205, 200}},     // under the panel
+        {{10, 10, 3000, 2000}, {0, 0, 1024, 740}},        // larger than the screen
+        {{1024, 740, 205, 200, true}, {819, 540, 205, 200, true}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FitInside(c.saved, screen), c.shown) << c.saved.x << "," << c.saved.y;
+    }
+    // A second screen to the left of the first.
+    EXPECT_EQ(FitInside({-1500, 100, 205, 200}, {-1280, 0, 1280, 1024}),
+              (MainWindowPlacement{-1280, 100, 205, 200}));
+}
+
 }  // namespace
 }  // namespace brivonce

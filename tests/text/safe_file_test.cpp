@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -87,11 +89,62 @@ TEST(ReplaceFile, ReadOnlyFolderLeavesTheOldFile) {
     EXPECT_EQ(Read(target), "old");
 }
 
-TEST(ReadWholeFile, MissingFileIsNulloptAndAFolderIsAnError) {
+TEST(ReplaceFile, ALinkStaysALinkAndItsTargetGetsTheBytes) {
+    ScratchDir dir;
+    fs::create_directory(dir / "elsewhere");
+    ReplaceFile(dir / "elsewhere" / "memo.txt", "old", kCannotCreate);
+    fs::create_symlink("elsewhere/memo.txt", dir / "brivonce.txt");
+    fs::create_symlink(dir / "brivonce.txt", dir / "second.txt");  // a chain of two
+    ReplaceFile(dir / "second.txt", "new", kCannotCreate);
+    EXPECT_TRUE(fs::is_symlink(dir / "brivonce.txt"));
+    EXPECT_TRUE(fs::is_symlink(dir / "second.txt"));
+    EXPECT_EQ(Read(dir / "elsewhere" / "memo.txt"), "new");
+    EXPECT_EQ(EntryCount(dir / "elsewhere"), 1u);
+    // A link to a file not made yet creates it.
+    fs::create_symlink("elsewhere/later.txt", dir / "dangling.txt");
+    ReplaceFile(dir / "dangling.txt", "made", kCannotCreate);
+    EXPECT_EQ(Read(dir / "elsewhere" / "later.txt"), "made");
+}
+
+TEST(ReplaceFile, ALinkLoopIsTheFrenchErrorNotACrash) {
+    ScratchDir dir;
+    fs::create_symlink("b", dir / "a");
+    fs::create_symlink("a", dir / "b");
+    EXPECT_THROW(ReplaceFile(dir / "a", "x", kCannotCreate), Error);
+    EXPECT_THROW(ReadWholeFile(dir / "a", kCannotOpen), Error);  // not "missing"
+}
+
+TEST(ReadWholeFile, OnlyRegularFilesOfASaneSizeAreRead) {
     ScratchDir dir;
     EXPECT_FALSE(ReadWholeFile(dir / "none", kCannotOpen).has_value());
     fs::create_directory(dir / "folder");
-    EXPECT_THROW(ReadWholeFile(dir / "folder", kCannotOpen), Error);
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero");
+    for (const char* name : {"folder", "pipe", "zero"}) {
+        EXPECT_THROW(ReadWholeFile(dir / name, kCannotOpen), Error) << name;  // and no hang
+    }
+    ReplaceFile(dir / "big", std::string(1000, 'x'), kCannotCreate);
+    EXPECT_THROW(ReadWholeFile(dir / "big", kCannotOpen, 999), Error);
+    EXPECT_EQ(ReadWholeFile(dir / "big", kCannotOpen, 1000)->size(), 1000u);
+}
+
+TEST(LeftoverTemporaries, OnlyThoseOfKilledSavesAreRemoved) {
+    ScratchDir dir;
+    const char* leftovers[] = {".brivonce.ini.brivonce-a1B2c3", ".20261207.SEM.brivonce-XyZ789"};
+    const char* kept[] = {"brivonce.ini", ".brivonce.ini.brivonce-a1B2c", ".hidden",
+                          "x.brivonce-a1B2c3", ".brivonce.ini.brivonce-a1B2c3d"};
+    for (const char* name : leftovers) {
+        ReplaceFile(dir / name, "x", kCannotCreate);
+    }
+    for (const char* name : kept) {
+        ReplaceFile(dir / name, "x", kCannotCreate);
+    }
+    fs::create_directory(dir / ".postits.brivonce-a1B2c3");  // not a file: kept
+    RemoveLeftoverTemporaries(dir.path());
+    EXPECT_EQ(EntryCount(dir.path()), std::size(kept) + 1);
+    for (const char* name : kept) {
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
+    }
 }
 
 }  // namespace
