@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libxcb1-dev libxcb-xinput-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils trayer imagemagick
+    xvfb xauth x11-utils trayer openbox xdotool imagemagick
     pulseaudio pulseaudio-utils
     fonts-liberation
 )

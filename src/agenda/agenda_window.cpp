@@ -29,7 +29,10 @@
 #include "ui/app_context.h"
 #include "ui/clock.h"
 #include "ui/cp1252_input.h"
+#include "ui/dialog_frame.h"
+#include "ui/drop_down.h"
 #include "ui/guarded.h"
+#include "ui/help.h"
 #include "ui/named_widget.h"
 #include "ui/wait_cursor.h"
 
@@ -128,7 +131,9 @@ QToolButton* PictureButton(const char* name, const char* icon, const char* hint,
 
 DayGrid::DayGrid(QWidget* parent) : QTableWidget(kSlotsPerDay, 1, parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The activity column is wider than the grid: a long activity is read by
+    // scrolling, or whole in the cell's tooltip.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -158,6 +163,8 @@ DayGrid::DayGrid(QWidget* parent) : QTableWidget(kSlotsPerDay, 1, parent) {
     viewport()->installEventFilter(this);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this] { m_topRowHeld = false; });
+    connect(this, &QTableWidget::itemChanged, this,
+            [](QTableWidgetItem* cell) { cell->setToolTip(cell->text()); });
 
     auto* title = new QTableWidgetItem;
     title->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -179,6 +186,7 @@ void DayGrid::SetCell(int column, int row, const QString& text) {
     if (row == kTitleRow) {
         if (column == 1) {
             horizontalHeaderItem(0)->setText(text);
+            horizontalHeaderItem(0)->setToolTip(text.trimmed());
         }
     } else if (column == 0) {
         verticalHeaderItem(row - 1)->setText(text);
@@ -285,8 +293,7 @@ TAgend::TAgend(AppContext& context, TChoixD* picker, THSaisie* timeDialog, QWidg
       m_grids{} {
     setObjectName("Agend");
     setWindowTitle(QStringLiteral("Agenda"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(632, 446);
+    MakeFixedDialog(this, 632, 446);
     QFont bold = font();
     bold.setBold(true);
     setFont(bold);
@@ -400,14 +407,14 @@ void TAgend::FormCreate() {
     for (int hour = 0; hour < kStartHourCount; ++hour) {
         ComboBox->addItem(Utf8(DefaultTimeLabel(hour + 1)));
     }
-    ComboBox->setMaxVisibleItems(7);
+    LimitDropDown(ComboBox, 7);
     // A stored hour outside the list selects nothing; it is written back as read.
     bool listed = m_startHour >= 0 && m_startHour < kStartHourCount;
     ComboBox->setCurrentIndex(listed ? m_startHour : -1);
     for (std::string_view entry : kFeastList) {
         ComboBox1->addItem(Utf8(FeastDisplayName(entry)));
     }
-    ComboBox1->setMaxVisibleItems(23);
+    LimitDropDown(ComboBox1, 23);
     ComboBox1->view()->setMinimumWidth(ComboBox1->view()->sizeHintForColumn(0) + 24);
     ComboBox1->setCurrentIndex(-1);
 
@@ -431,6 +438,7 @@ void TAgend::FormCreate() {
     connect(ComboBox1, &QComboBox::activated, this,
             [this](int index) { Guarded([&] { ComboBox1Click(index); }); });
     connect(OKBtn, &QPushButton::clicked, this, &TAgend::accept);
+    InstallHelpKey(this, *m_context.desktop, *m_context.messageBoxes);
     connect(Timer, &QTimer::timeout, this, &TAgend::TimerTimer);
     StartTimer();
 }

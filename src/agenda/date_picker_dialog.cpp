@@ -12,6 +12,8 @@
 #include "agenda/month_grid.h"
 #include "ui/app_context.h"
 #include "ui/clock.h"
+#include "ui/dialog_frame.h"
+#include "ui/help.h"
 #include "ui/named_widget.h"
 
 namespace brivonce {
@@ -58,8 +60,7 @@ TChoixD::TChoixD(AppContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_date(ToYmd(context.clock->Now().date())) {
     setObjectName("ChoixD");
     setWindowTitle(QStringLiteral("Calendrier"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kDialogWidth, 294);
+    MakeFixedDialog(this, kDialogWidth, 294);
 
     Panel1 = Named<QFrame>("Panel1", this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -95,6 +96,7 @@ TChoixD::TChoixD(AppContext& context, QWidget* parent)
     CancelBtn = Named<QPushButton>("CancelBtn", QStringLiteral("Annuler"), this);
     CancelBtn->setGeometry(189, 261, 75, 25);
 
+    InstallHelpKey(this, *m_context.desktop, *m_context.messageBoxes);
     FormCreate();
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_frame.h"
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
 
@@ -15,7 +16,7 @@ namespace brivonce {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
     setWindowTitle("A propos");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    MakeFixedDialog(this, 300, 0);
 
     auto* panel = Named<QFrame>("Panel1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -27,10 +28,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     QFont bold = ProductName->font();
     bold.setBold(true);
     ProductName->setFont(bold);
-    Version = Named<QLabel>("Version", "Version 3.0 - 32 bits");
+    Version = Named<QLabel>("Version", QString("Version 3.0 - %1 bits").arg(sizeof(void*) * 8));
     auto* date = Named<QLabel>("Copyright", "06/06/02");
     auto* author = Named<QLabel>("Author", QString::fromUtf8("Écrit par l'équipe Brivonce"));
-    Comments = Named<QLabel>("Comments", " pour Windows 95/98/ME/2000");
+    Comments = Named<QLabel>("Comments", " pour Linux");
 
     auto* grid = new QGridLayout(panel);
     grid->addWidget(ProgramIcon, 0, 0, 2, 1, Qt::AlignTop);

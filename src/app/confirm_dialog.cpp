@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_frame.h"
 #include "ui/named_widget.h"
 
 namespace brivonce {
@@ -20,11 +21,17 @@ const char* const kWarning =
 TConfirm::TConfirm(QWidget* parent) : QDialog(parent) {
     setObjectName("Confirm");
     setWindowTitle(QString::fromUtf8("Fermeture de Brivonce"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    MakeFixedDialog(this, 340, 0);
 
     Memo1 = Named<QPlainTextEdit>("Memo1", QString::fromUtf8(kWarning));
     Memo1->setReadOnly(true);
     Memo1->setEnabled(false);
+    // Disabled, yet it is the message to read: drawn in the normal text colour.
+    QPalette readable = Memo1->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+        readable.setColor(QPalette::Disabled, role, readable.color(QPalette::Active, role));
+    }
+    Memo1->setPalette(readable);
     Memo1->setFixedHeight(72);
     CheckBox = Named<QCheckBox>("CheckBox", QString::fromUtf8("Ne plus afficher ce message"));
     OKBtn = Named<QPushButton>("OKBtn", QString::fromUtf8("Quitter Brivonce"));
@@ -44,6 +51,11 @@ TConfirm::TConfirm(QWidget* parent) : QDialog(parent) {
     connect(OKBtn, &QPushButton::clicked, this, &TConfirm::OKBtnClick);
     connect(MinimizeBtn, &QPushButton::clicked, this, &TConfirm::MinimizeBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TConfirm::CancelBtnClick);
+}
+
+void TConfirm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    OKBtn->setFocus();  // at every showing, not only the first
 }
 
 void TConfirm::OKBtnClick() {

@@ -28,6 +28,9 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void OKBtnClick();
     void MinimizeBtnClick();

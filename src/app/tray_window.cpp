@@ -1,6 +1,8 @@
 #include "app/tray_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QMenu>
 #include <QTimer>
 #include <iostream>
@@ -8,6 +10,7 @@
 #include "app/app_windows.h"
 #include "app/confirm_dialog.h"
 #include "memo/main_window.h"
+#include "platform/blocked_clicks.h"
 #include "text/error.h"
 #include "ui/app_context.h"
 #include "ui/guarded.h"
@@ -22,6 +25,10 @@ TTrayForm::TTrayForm(AppContext& context, AppWindows& windows)
     RxTrayIcon1->setObjectName("RxTrayIcon1");
     RxTrayIcon1->setToolTip(kTitle);
     connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, &TTrayForm::RxTrayIcon1Click);
+    auto* blockedClicks = new BlockedClicks(this);
+    connect(blockedClicks, &BlockedClicks::TrayIconClicked, this, &TTrayForm::BlockedTrayClick);
+    connect(blockedClicks, &BlockedClicks::BlockedWindowPressed, this,
+            &TTrayForm::BringModalWindowBack);
     // Some desktops start their tray after the program: watch for it.
     m_trayWatch = new QTimer(this);
     m_trayWatch->setInterval(2000);
@@ -47,6 +54,10 @@ void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick) {
         return;
     }
+    if (QApplication::activeModalWidget()) {
+        BringModalWindowBack();  // the memo window could not be used anyway
+        return;
+    }
     TMainForm* mainForm = m_windows.mainForm;
     if (mainForm->isMinimized()) {
         mainForm->showNormal();
@@ -55,6 +66,26 @@ void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
     }
     mainForm->raise();
     mainForm->activateWindow();
+}
+
+void TTrayForm::BlockedTrayClick(Qt::MouseButton button) {
+    if (button == Qt::RightButton) {
+        RxTrayIcon1->contextMenu()->popup(QCursor::pos());
+    } else if (button == Qt::LeftButton) {
+        RxTrayIcon1Click(QSystemTrayIcon::Trigger);
+    }
+}
+
+// The modal window in front again, even minimised: the user must never be
+// left with a blocked memo window and nothing to click.
+void TTrayForm::BringModalWindowBack() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal->isMinimized()) {
+            modal->showNormal();
+        }
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 bool TTrayForm::TrySaveAll() {

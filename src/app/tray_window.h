@@ -35,6 +35,8 @@ signals:
 
 private:
     void RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason);
+    void BlockedTrayClick(Qt::MouseButton button);
+    void BringModalWindowBack();
     void ShowIconWhenTrayAppears();
     bool TrySaveAll();
     void End();

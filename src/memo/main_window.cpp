@@ -98,7 +98,8 @@ void CollectActions(const QMenu* menu, QList<QAction*>& actions) {
 }  // namespace
 
 TMainForm::TMainForm(AppContext& context)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_context(context),
       m_dataFolder(context.dataFolder) {
     setObjectName("MainForm");
@@ -346,13 +347,26 @@ void TMainForm::PlaceWindow() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
+    setGeometry(saved.x, saved.y, saved.w, saved.h);
+    KeepOnScreen();
+    // The window manager tells the frame's size only once it has framed the
+    // window: checked again then, so that the title bar stays in reach.
+    m_frameUnchecked = FrameMargins().isNull();
+}
+
+void TMainForm::KeepOnScreen() {
     QRect area = screen()->availableGeometry();
     QMargins frame = FrameMargins();
     ScreenArea inside{area.x() + frame.left(), area.y() + frame.top(),
                       area.width() - frame.left() - frame.right(),
                       area.height() - frame.top() - frame.bottom()};
-    MainWindowPlacement shown = FitInside(saved, inside);
-    setGeometry(shown.x, shown.y, shown.w, shown.h);
+    QRect client = geometry();
+    MainWindowPlacement fitted =
+        FitInside({client.x(), client.y(), client.width(), client.height()}, inside);
+    QRect shown(fitted.x, fitted.y, fitted.w, fitted.h);
+    if (shown != client) {
+        setGeometry(shown);
+    }
 }
 
 QMargins TMainForm::FrameMargins() const {
@@ -364,6 +378,10 @@ QMargins TMainForm::FrameMargins() const {
 
 void TMainForm::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    if (m_frameUnchecked && !FrameMargins().isNull()) {
+        m_frameUnchecked = false;
+        KeepOnScreen();
+    }
     RememberNormalPlace();
 }
 

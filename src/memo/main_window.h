@@ -110,6 +110,7 @@ private:
     void FormShow();
     void ApplySettings();
     void PlaceWindow();
+    void KeepOnScreen();
     QMargins FrameMargins() const;
     void RememberNormalPlace();
     void LoadMemo();
@@ -163,6 +164,7 @@ private:
     bool m_firstShowing = true;
     bool m_memoLoaded = false;
     bool m_placed = false;  // the first showing has placed the window
+    bool m_frameUnchecked = false;
     MainWindowPlacement m_normalPlace;
     // Stored colour values: a system colour stays one until the user picks another.
     ColourValue m_textColour = 0;

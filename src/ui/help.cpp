@@ -1,7 +1,10 @@
 #include "ui/help.h"
 
+#include <QShortcut>
+
 #include "platform/desktop.h"
 #include "text/error.h"
+#include "ui/guarded.h"
 
 namespace brivonce {
 
@@ -11,6 +14,12 @@ void OpenHelp(Desktop& desktop) {
         throw Error(
             FormatMessage(kCannotOpen, page.isEmpty() ? "brivonce.html" : page.toStdString()));
     }
+}
+
+void InstallHelpKey(QWidget* window, Desktop& desktop, MessageBoxes& boxes) {
+    QObject::connect(
+        new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
+        [window, &desktop, &boxes] { Guarded(boxes, window, [&desktop] { OpenHelp(desktop); }); });
 }
 
 void OpenWebPage(Desktop& desktop, const QUrl& url) {

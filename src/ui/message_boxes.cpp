@@ -39,7 +39,10 @@ void SetFrenchCaptions(QMessageBox& box) {
 QMessageBox::StandardButton MessageBoxes::Show(QWidget* parent, Icon icon, const QString& title,
                                                const QString& text,
                                                QMessageBox::StandardButtons buttons) {
-    QMessageBox box(ToQt(icon), title, text, buttons, parent);
+    // A title and a close button only: a minimised box would block the program.
+    QMessageBox box(
+        ToQt(icon), title, text, buttons, parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     SetFrenchCaptions(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
