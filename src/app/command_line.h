@@ -20,6 +20,7 @@ struct CommandLine {
     std::optional<std::chrono::year_month_day> from;
     std::optional<std::chrono::year_month_day> to;
     bool exitAfterStart = false;  // start-up measurement: leave once running
+    bool operator==(const CommandLine&) const = default;
 };
 
 // A command line the program cannot follow; its message is one French line.

@@ -1,4 +1,5 @@
-// The real program as separate processes: one copy per user, and SIGTERM.
+// The real program as separate processes: one copy per user, SIGTERM, and the
+// export beside a running copy.
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
@@ -14,13 +15,13 @@ private:
     QTemporaryDir m_dir;
     QString Runtime() const { return m_dir.path() + "/runtime"; }
 
-    void Launch(QProcess& process, const QString& dataFolder) {
+    void Launch(QProcess& process, const QString& dataFolder, const QStringList& more = {}) {
         auto environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_RUNTIME_DIR", Runtime());
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedChannels);
-        process.start(BRIVONCE_BINARY, {"--data-dir", dataFolder});
+        process.start(BRIVONCE_BINARY, QStringList{"--data-dir", dataFolder} + more);
         QVERIFY(process.waitForStarted());
     }
 
@@ -69,6 +70,24 @@ private slots:
         QVERIFY(ini.startsWith("[MainW]\r\n"));
         QVERIFY(ini.endsWith("ShowOnStart=1\r\n"));
         QVERIFY(!QFile::exists(Runtime() + "/brivonce.lock"));  // released at the end
+    }
+
+    // The export takes no lock: it runs while the tray program holds its own.
+    void exportRunsBesideTheRunningProgram() {
+        QString folder = m_dir.path() + "/data";
+        QProcess program;
+        Launch(program, folder);
+        WaitUntilRunning(folder);
+
+        QProcess exporter;
+        Launch(exporter, folder, {"--export-ics", m_dir.path() + "/agenda.ics"});
+        QVERIFY(exporter.waitForFinished(10000));
+        QCOMPARE(exporter.exitCode(), 0);
+        QVERIFY(ReadFile(m_dir.path() + "/agenda.ics").startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(program.state(), QProcess::Running);
+
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
     }
 
     void lockLeftByACrashedCopyIsTakenOver() {
