@@ -35,6 +35,5 @@ expect 0 '^Utilisation : brivonce' '' --help
 expect 0 "^brivonce $version\$" '' --version
 expect 2 '' '^brivonce : option inconnue « --bogus »' --bogus
 expect 2 '' "^brivonce : il manque la valeur de l'option « --data-dir »" --data-dir=
-expect 2 '' '^brivonce : date incorrecte « 2026-02-30 »' --export-ics x.ics --to 2026-02-30
 [ -e "$scratch/home" ] && fail "the data folder was created"
 exit $status
