@@ -110,7 +110,10 @@ void AppendWeek(std::string& out, const fs::path& dataFolder, const std::string&
     std::string shared = stamp + RevisionLines(dataFolder / fileName);
     for (int day = 1; day <= kDaysPerWeek; ++day) {
         sys_days date = monday + days(day - 1);
-        for (int slot = 1; slot <= kSlotsPerDay && InRange(date, range); ++slot) {
+        if (!InRange(date, range)) {
+            continue;
+        }
+        for (int slot = 1; slot <= kSlotsPerDay; ++slot) {
             if (!week.At(day, slot).text.empty()) {
                 AppendEvent(out, date, slot, week.At(day, slot), shared);
             }

@@ -26,7 +26,7 @@ struct IcsRange {
 std::string AgendaAsIcs(const std::filesystem::path& dataFolder, const IcsRange& range,
                         std::chrono::sys_seconds now);
 
-inline constexpr const char* kNoDataFolder = "Le dossier de données %s n'existe pas";
+inline constexpr std::string_view kNoDataFolder = "Le dossier de données %s n'existe pas";
 
 // Writes AgendaAsIcs to `file` through the safe replace. Raises Error when the
 // data folder does not exist (a mistyped --data-dir would give an empty

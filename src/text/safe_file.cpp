@@ -62,7 +62,8 @@ bool WriteTemporary(const fs::path& target, std::string_view bytes, std::string&
 
 void ReplaceFile(const fs::path& target, std::string_view bytes, std::string_view failurePattern) {
     std::string tempName;
-    bool ok = !fs::is_directory(target) && WriteTemporary(target, bytes, tempName) &&
+    std::error_code ec;  // a name the system refuses (too long...) must not throw
+    bool ok = !fs::is_directory(target, ec) && WriteTemporary(target, bytes, tempName) &&
               ::rename(tempName.c_str(), target.c_str()) == 0;
     if (!ok) {
         if (!tempName.empty()) {
