@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "agenda/french_calendar.h"
+#include "agenda/ics_export.h"
 #include "agenda/week_store.h"
 #include "scratch_dir.h"
 
@@ -109,6 +110,22 @@ void BM_ListWeekFiles(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ListWeekFiles)->Unit(benchmark::kMicrosecond);
+
+// --export-ics of twenty years of busy weeks: 1041 weeks read, 19779 events.
+void BM_AgendaAsIcs(benchmark::State& state) {
+    WeekFolder folder;
+    fs::path first = WeekFileName(folder.dir.path(), kMonday);
+    sys_days monday{year{2007} / January / 1};
+    for (int i = 0; i < 1040; ++i, monday += weeks{1}) {
+        fs::copy_file(first, WeekFileName(folder.dir.path(), monday),
+                      fs::copy_options::overwrite_existing);
+    }
+    sys_seconds now{sys_days{kMonday}};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(AgendaAsIcs(folder.dir.path(), {}, now));
+    }
+}
+BENCHMARK(BM_AgendaAsIcs)->Unit(benchmark::kMillisecond);
 
 // Every day of a year, in the mode that looks up the most; the rate is per call.
 void BM_DayNames(benchmark::State& state) {

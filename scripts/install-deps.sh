@@ -10,6 +10,7 @@ packages=(
     xvfb xauth x11-utils trayer openbox xdotool imagemagick
     pulseaudio pulseaudio-utils
     fonts-liberation
+    desktop-file-utils appstream man-db lintian dpkg-dev file python3-icalendar
 )
 
 missing=()

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QProcessEnvironment>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTranslator>
@@ -14,6 +13,7 @@
 #include "agenda/date_picker_dialog.h"
 #include "agenda/time_dialog.h"
 #include "app/about_dialog.h"
+#include "app/command_line.h"
 #include "app/confirm_dialog.h"
 #include "app/data_folder.h"
 #include "app/splash_window.h"
@@ -27,25 +27,14 @@
 namespace brivonce {
 namespace {
 
-std::optional<std::filesystem::path> DataDirOption(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == "--data-dir" && i + 1 < arguments.size()) {
-            return arguments[i + 1].toStdString();
-        }
-        if (arguments[i].startsWith("--data-dir=")) {
-            return arguments[i].mid(11).toStdString();
-        }
-    }
-    return std::nullopt;
-}
-
 std::string DataFolderFor(const QStringList& arguments) {
-    auto environment = QProcessEnvironment::systemEnvironment();
-    DataFolderSources sources{
+    std::vector<std::string> options;
+    for (const QString& argument : arguments.mid(1)) {
+        options.push_back(argument.toStdString());
+    }
+    return ChooseDataFolder(
         QFileInfo(QCoreApplication::applicationFilePath()).absolutePath().toStdString(),
-        DataDirOption(arguments), environment.value("XDG_DATA_HOME").toStdString(),
-        environment.value("HOME").toStdString()};
-    return ChooseDataFolder(sources);
+        ParseCommandLine(options).dataDir);
 }
 
 // "MS Sans Serif 8" of the original look: the platform's 8-point sans-serif.
@@ -67,6 +56,7 @@ Window* Keep(std::vector<std::unique_ptr<QWidget>>& windows, Window* window) {
 Application::Application(const QStringList& arguments, Services services)
     : m_arguments(arguments), m_services(std::move(services)) {
     QApplication::setApplicationName("brivonce");
+    QGuiApplication::setDesktopFileName(BRIVONCE_APP_ID);  // its menu entry and icon
     // Every date the program shows is French, whatever the system's language.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -180,13 +170,13 @@ void InstallFrenchTranslations() {
     }
 }
 
-int RunBrivonce(int argc, char** argv) {
+int RunBrivonce(int argc, char** argv, const CommandLine& commandLine) {
     QApplication app(argc, argv);
     InstallFrenchTranslations();
     Application application(app.arguments(), Services{});
     switch (application.Start()) {
         case StartResult::kRunning:
-            if (app.arguments().contains("--exit-after-start")) {
+            if (commandLine.exitAfterStart) {
                 // Start-up measurement: leave as soon as the event loop runs.
                 QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
             }

@@ -17,6 +17,7 @@
 
 namespace brivonce {
 
+struct CommandLine;
 class SingleInstanceGuard;
 class TerminationSignals;
 
@@ -72,7 +73,7 @@ private:
 // Loads Qt's own French texts for its standard dialogs.
 void InstallFrenchTranslations();
 
-// The whole program: used by main().
-int RunBrivonce(int argc, char** argv);
+// The tray program, once main() has read its command line.
+int RunBrivonce(int argc, char** argv, const CommandLine& commandLine);
 
 }  // namespace brivonce

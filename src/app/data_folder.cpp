@@ -1,5 +1,7 @@
 #include "app/data_folder.h"
 
+#include <cstdlib>
+
 #include "text/error.h"
 
 namespace brivonce {
@@ -26,13 +28,24 @@ std::string ChooseDataFolder(const DataFolderSources& sources) {
         }
         return WithFinalSlash(folder);
     }
-    if (fs::is_regular_file(sources.programFolder / "brivonce.ini", ec)) {
+    if (!sources.programFolder.empty() &&
+        fs::is_regular_file(sources.programFolder / "brivonce.ini", ec)) {
         return WithFinalSlash(sources.programFolder);
     }
     fs::path base = !sources.xdgDataHome.empty() && fs::path(sources.xdgDataHome).is_absolute()
                         ? fs::path(sources.xdgDataHome)
                         : fs::path(sources.home) / ".local" / "share";
     return WithFinalSlash(base / "brivonce");
+}
+
+std::string ChooseDataFolder(const fs::path& programFolder,
+                             const std::optional<fs::path>& dataDirOption) {
+    auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value != nullptr ? value : "");
+    };
+    return ChooseDataFolder(DataFolderSources{programFolder, dataDirOption,
+                                              variable("XDG_DATA_HOME"), variable("HOME")});
 }
 
 void EnsureDataFolder(const std::string& folder) {

@@ -20,6 +20,10 @@ struct DataFolderSources {
 // --data-dir raises Error.
 std::string ChooseDataFolder(const DataFolderSources& sources);
 
+// ChooseDataFolder with $XDG_DATA_HOME and $HOME read from the environment.
+std::string ChooseDataFolder(const std::filesystem::path& programFolder,
+                             const std::optional<std::filesystem::path>& dataDirOption);
+
 inline constexpr const char* kCannotCreateFolder = "Impossible de créer le dossier %s";
 
 // Creates the folder when it is missing; raises Error when it cannot.

@@ -12,7 +12,7 @@ bool Desktop::OpenUrl(const QUrl& url) {
 
 QString FindShippedFile(const QString& name) {
     const QString candidates[] = {
-        QCoreApplication::applicationDirPath() + "/../share/brivonce/" + name,
+        QCoreApplication::applicationDirPath() + "/" BRIVONCE_SHARED_FROM_PROGRAM "/" + name,
         QStringLiteral(BRIVONCE_SOURCE_DATA_DIR) + "/" + name,
     };
     for (const QString& candidate : candidates) {

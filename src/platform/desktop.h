@@ -14,8 +14,8 @@ public:
 };
 
 // A file the program ships (help page, default sound): found beside an
-// installed program in ../share/brivonce, else in the source tree it was built
-// from. Empty when neither has it.
+// installed program in share/brivonce (../share/brivonce from its bin folder),
+// else in the source tree it was built from. Empty when neither has it.
 QString FindShippedFile(const QString& name);
 
 }  // namespace brivonce

@@ -1,4 +1,5 @@
-// The real program as separate processes: one copy per user, and SIGTERM.
+// The real program as separate processes: one copy per user, SIGTERM, and the
+// export beside a running copy.
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
@@ -15,13 +16,14 @@ private:
     QTemporaryDir m_dir;
     QString Runtime() const { return m_dir.path() + "/runtime"; }
 
-    void Launch(QProcess& process, const QString& dataFolder, const QString& runtime = {}) {
+    void Launch(QProcess& process, const QString& dataFolder, const QStringList& more = {},
+                const QString& runtime = {}) {
         auto environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
         environment.insert("XDG_RUNTIME_DIR", runtime.isEmpty() ? Runtime() : runtime);
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-        process.start(BRIVONCE_BINARY, {"--data-dir", dataFolder});
+        process.start(BRIVONCE_BINARY, QStringList{"--data-dir", dataFolder} + more);
         QVERIFY(process.waitForStarted());
     }
 
@@ -123,6 +125,24 @@ private slots:
         QVERIFY(program.waitForFinished(10000));
     }
 
+    // The export takes no lock: it runs while the tray program holds its own.
+    void exportRunsBesideTheRunningProgram() {
+        QString folder = m_dir.path() + "/data";
+        QProcess program;
+        Launch(program, folder);
+        WaitUntilRunning(folder);
+
+        QProcess exporter;
+        Launch(exporter, folder, {"--export-ics", m_dir.path() + "/agenda.ics"});
+        QVERIFY(exporter.waitForFinished(10000));
+        QCOMPARE(exporter.exitCode(), 0);
+        QVERIFY(ReadFile(m_dir.path() + "/agenda.ics").startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(program.state(), QProcess::Running);
+
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        QVERIFY(program.waitForFinished(10000));
+    }
+
     void aLockThatCannotBeMadeIsAnErrorNotAnotherCopy() {
         MountedTmpfs runtime("size=64k,mode=0700");
         if (!runtime.mounted()) {
@@ -130,7 +150,8 @@ private slots:
         }
         runtime.MakeReadOnly();
         QProcess program;
-        Launch(program, m_dir.path() + "/data", QString::fromStdString(runtime.path().string()));
+        Launch(program, m_dir.path() + "/data", {},
+               QString::fromStdString(runtime.path().string()));
         QByteArray told;
         QTRY_VERIFY_WITH_TIMEOUT((told += program.readAllStandardError())
                                      .contains("Impossible de cr\xC3\xA9"

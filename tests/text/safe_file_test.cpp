@@ -45,14 +45,15 @@ TEST(ReplaceFile, KeepsThePermissionsOfTheFileItReplaces) {
               fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST(ReplaceFile, MissingFolderRaisesTheGivenMessageWithThePath) {
+TEST(ReplaceFile, MissingFolderOrTooLongANameRaisesTheGivenMessageWithThePath) {
     ScratchDir dir;
-    fs::path target = dir / "absent" / "f.txt";
-    try {
-        ReplaceFile(target, "x", kCannotWrite);
-        FAIL() << "no error raised";
-    } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Impossible d'écrire dans " + target.string());
+    for (fs::path target : {dir / "absent" / "f.txt", dir / std::string(300, 'x')}) {
+        try {
+            ReplaceFile(target, "x", kCannotWrite);
+            ADD_FAILURE() << "no error raised";
+        } catch (const Error& error) {
+            EXPECT_EQ(std::string(error.what()), "Impossible d'écrire dans " + target.string());
+        }
     }
 }
 
