@@ -30,6 +30,7 @@
 #include "ui/clock.h"
 #include "ui/guarded.h"
 #include "ui/named_widget.h"
+#include "ui/print_link.h"
 #include "ui/wait_cursor.h"
 
 namespace brivonce {
@@ -45,6 +46,10 @@ constexpr int kRowHeight = 15;
 // title row.
 constexpr int kSlotRowPitch = kRowHeight + 1;
 constexpr int kTitleRow = 0;
+// The printed picture leaves out the column of buttons on the right and the
+// row of buttons at the bottom.
+constexpr int kPrintedRightStrip = 107;
+constexpr int kPrintedBottomStrip = 32;
 
 const char* const kAugustMessage =
     "C'est bien triste : Auguste n'a pas de fête cette année car %1 n'est pas bissextile...";
@@ -381,10 +386,6 @@ void TAgend::BuildControls() {
     AllBtn = FlatButton("AllBtn", "Liste de toutes les activités", this);
     AllBtn->setGeometry(446, 412, 183, 28);
 
-    // Printing comes with its own windows.
-    for (QToolButton* later : {ConfigBtn, PrintBtn}) {
-        later->setEnabled(false);
-    }
     Timer = Named<QTimer>("Timer", this);
     Timer->setTimerType(Qt::PreciseTimer);
     Timer->setSingleShot(true);
@@ -424,6 +425,8 @@ void TAgend::FormCreate() {
     on(PastBtn, &TAgend::PastBtnClick);
     on(AllBtn, &TAgend::AllBtnClick);
     on(ClearBtn, &TAgend::ClearBtnClick);
+    on(ConfigBtn, &TAgend::ConfigBtnClick);
+    on(PrintBtn, &TAgend::PrintBtnClick);
     connect(ComboBox, &QComboBox::activated, this,
             [this](int index) { Guarded([&] { ComboBoxClick(index); }); });
     connect(ComboBox1, &QComboBox::activated, this,
@@ -461,6 +464,9 @@ void TAgend::FormShow() {
     for (QToolButton* button : {FindBtn, SupprBtn, RepetBtn}) {
         button->setEnabled(editsAvailable);
     }
+    PrintLink* print = m_context.links.print;
+    ConfigBtn->setEnabled(print != nullptr);
+    PrintBtn->setEnabled(print && print->PrinterInstalled());
 }
 
 void TAgend::StartTimer() {
@@ -730,6 +736,15 @@ void TAgend::ClearBtnClick() {
     if (m_context.links.activityLists->OpenWeekCleanup()) {
         DisplayWeek(m_displayedMonday);  // its file may be gone
     }
+}
+
+void TAgend::ConfigBtnClick() {
+    m_context.links.print->ChoosePrintSize();
+}
+
+void TAgend::PrintBtnClick() {
+    m_context.links.print->PrintWindowPicture(this, kAgendaJobTitle, kPrintedRightStrip,
+                                              kPrintedBottomStrip);
 }
 
 }  // namespace brivonce
