@@ -10,6 +10,7 @@ packages=(
     xvfb xauth x11-utils trayer imagemagick
     pulseaudio pulseaudio-utils
     fonts-liberation
+    cups printer-driver-cups-pdf poppler-utils libcups2-dev
 )
 
 missing=()
