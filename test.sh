@@ -8,7 +8,8 @@ scripts/install-deps.sh
 
 # Tests never touch the real user's files.
 scratch=$(mktemp -d)
-trap 'scripts/audio-server.sh stop "$scratch" || true; rm -rf "$scratch"' EXIT
+trap 'scripts/audio-server.sh stop "$scratch" || true
+      scripts/print-queue.sh stop "$scratch" || true; rm -rf "$scratch"' EXIT
 export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config"
 export XDG_DATA_HOME="$scratch/data" HOME="$scratch/home"
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$HOME"
@@ -18,6 +19,10 @@ export QT_QPA_PLATFORM=offscreen
 # A null audio sink lets the sound test hear a real stream; without an audio
 # server that test is skipped.
 scripts/audio-server.sh start "$scratch" || true
+
+# A CUPS print queue with a PDF printer lets the printing tests print for real
+# and read back what came out; without one those tests are skipped.
+scripts/print-queue.sh start "$scratch" || echo "No print queue: the printing tests will be skipped."
 
 status=0
 for preset in default asan; do

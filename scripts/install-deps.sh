@@ -11,6 +11,7 @@ packages=(
     pulseaudio pulseaudio-utils
     fonts-liberation
     desktop-file-utils appstream man-db lintian dpkg-dev file python3-icalendar
+    cups printer-driver-cups-pdf poppler-utils libcups2-dev
 )
 
 missing=()

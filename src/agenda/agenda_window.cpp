@@ -34,6 +34,7 @@
 #include "ui/guarded.h"
 #include "ui/help.h"
 #include "ui/named_widget.h"
+#include "ui/print_link.h"
 #include "ui/wait_cursor.h"
 
 namespace brivonce {
@@ -49,6 +50,10 @@ constexpr int kRowHeight = 15;
 // title row.
 constexpr int kSlotRowPitch = kRowHeight + 1;
 constexpr int kTitleRow = 0;
+// The printed picture leaves out the column of buttons on the right and the
+// row of buttons at the bottom.
+constexpr int kPrintedRightStrip = 107;
+constexpr int kPrintedBottomStrip = 32;
 
 const char* const kAugustMessage =
     "C'est bien triste : Auguste n'a pas de fête cette année car %1 n'est pas bissextile...";
@@ -390,10 +395,6 @@ void TAgend::BuildControls() {
     AllBtn = FlatButton("AllBtn", "Liste de toutes les activités", this);
     AllBtn->setGeometry(446, 412, 183, 28);
 
-    // Printing comes with its own windows.
-    for (QToolButton* later : {ConfigBtn, PrintBtn}) {
-        later->setEnabled(false);
-    }
     Timer = Named<QTimer>("Timer", this);
     Timer->setTimerType(Qt::PreciseTimer);
     Timer->setSingleShot(true);
@@ -433,6 +434,8 @@ void TAgend::FormCreate() {
     on(PastBtn, &TAgend::PastBtnClick);
     on(AllBtn, &TAgend::AllBtnClick);
     on(ClearBtn, &TAgend::ClearBtnClick);
+    on(ConfigBtn, &TAgend::ConfigBtnClick);
+    on(PrintBtn, &TAgend::PrintBtnClick);
     connect(ComboBox, &QComboBox::activated, this,
             [this](int index) { Guarded([&] { ComboBoxClick(index); }); });
     connect(ComboBox1, &QComboBox::activated, this,
@@ -471,6 +474,9 @@ void TAgend::FormShow() {
     for (QToolButton* button : {FindBtn, SupprBtn, RepetBtn}) {
         button->setEnabled(editsAvailable);
     }
+    PrintLink* print = m_context.links.print;
+    ConfigBtn->setEnabled(print != nullptr);
+    PrintBtn->setEnabled(print && print->PrinterInstalled());
 }
 
 void TAgend::StartTimer() {
@@ -746,6 +752,15 @@ void TAgend::ClearBtnClick() {
     if (m_context.links.activityLists->OpenWeekCleanup()) {
         DisplayWeek(m_displayedMonday);  // its file may be gone
     }
+}
+
+void TAgend::ConfigBtnClick() {
+    m_context.links.print->ChoosePrintSize();
+}
+
+void TAgend::PrintBtnClick() {
+    m_context.links.print->PrintWindowPicture(this, kAgendaJobTitle, kPrintedRightStrip,
+                                              kPrintedBottomStrip);
 }
 
 }  // namespace brivonce

@@ -169,6 +169,8 @@ private:
     void PastBtnClick();
     void AllBtnClick();
     void ClearBtnClick();
+    void ConfigBtnClick();
+    void PrintBtnClick();
     // A list of activities; the week is shown again afterwards unless the
     // list moved the agenda to an activity itself.
     void ShowActivityList(ActivityList kind);

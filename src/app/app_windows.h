@@ -5,6 +5,7 @@ namespace brivonce {
 class TAboutBox;
 class TAgend;
 class TChoixD;
+class TConfig;
 class TConfirm;
 class THSaisie;
 class TMainForm;
@@ -18,6 +19,7 @@ struct AppWindows {
     TAgend* agend = nullptr;
     TChoixD* choixD = nullptr;
     THSaisie* hSaisie = nullptr;
+    TConfig* config = nullptr;
     TConfirm* confirm = nullptr;
     TAboutBox* aboutBox = nullptr;
 };

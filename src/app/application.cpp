@@ -21,6 +21,8 @@
 #include "memo/main_window.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "print/print_service.h"
+#include "print/print_size_dialog.h"
 #include "text/error.h"
 #include "text/safe_file.h"
 
@@ -152,6 +154,9 @@ void Application::CreateWindows() {
     windows.hSaisie = Keep(m_windows, new THSaisie);
     windows.agend = Keep(m_windows, new TAgend(m_context, windows.choixD, windows.hSaisie));
     m_context.links.agenda = windows.agend;
+    windows.config = Keep(m_windows, new TConfig(m_context));
+    m_print = std::make_unique<PrintService>(*m_services.printers, *windows.config);
+    m_context.links.print = m_print.get();
     windows.confirm = Keep(m_windows, new TConfirm);
     windows.aboutBox = Keep(m_windows, new TAboutBox);
     m_context.links.aboutBox = windows.aboutBox;

@@ -10,6 +10,7 @@
 #include "app/app_windows.h"
 #include "platform/autostart.h"
 #include "platform/desktop.h"
+#include "platform/printers.h"
 #include "platform/sound_player.h"
 #include "ui/app_context.h"
 #include "ui/clock.h"
@@ -18,6 +19,7 @@
 namespace brivonce {
 
 struct CommandLine;
+class PrintLink;
 class SingleInstanceGuard;
 class TerminationSignals;
 
@@ -28,6 +30,7 @@ struct Services {
     std::unique_ptr<Desktop> desktop = std::make_unique<Desktop>();
     std::unique_ptr<SoundPlayer> soundPlayer = MakeSoundPlayer();
     std::unique_ptr<Autostart> autostart = MakeAutostart();
+    std::unique_ptr<Printers> printers = std::make_unique<Printers>();
     std::function<bool()> trayAvailable;  // empty: ask the desktop
     // Leaves the event loop at the end of the program. exit(), not quit():
     // quit() first asks every window to close, and the memo window's close
@@ -66,6 +69,7 @@ private:
     AppWindows m_windowsByName;
     std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignals> m_signals;
+    std::unique_ptr<PrintLink> m_print;
     std::vector<std::unique_ptr<QWidget>> m_windows;  // destroyed in reverse order
     bool m_ended = false;
 };

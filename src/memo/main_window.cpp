@@ -43,6 +43,7 @@
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
 #include "ui/notes_link.h"
+#include "ui/print_link.h"
 #include "ui/qt_dates.h"
 
 namespace brivonce {
@@ -218,10 +219,6 @@ void TMainForm::BuildMenu() {
     // Ctrl+X also stands here; pressing it cuts, as "&Couper" comes first.
     Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
 
-    // Printing comes with its own windows.
-    for (QAction* pending : {Configurationdelimpression1, Imprimer1}) {
-        pending->setEnabled(false);
-    }
     // A part of the program that is not there leaves its commands disabled.
     const AppLinks& links = m_context.links;
     Courses1->setEnabled(links.notes != nullptr);
@@ -297,6 +294,8 @@ void TMainForm::ConnectMenu() {
     on(Listedesactivitspasses1, &TMainForm::Listedesactivitspasses1Click);
     on(Listedetouteslesactivits1, &TMainForm::Listedetouteslesactivits1Click);
     on(Couleur1, &TMainForm::Couleur1Click);
+    on(Imprimer1, &TMainForm::ImprimerClick);
+    on(Configurationdelimpression1, &TMainForm::Configurationdelimpression1Click);
     connect(Quitter1, &QAction::triggered, this, &TMainForm::QuitRequested);
     connect(Quitter2, &QAction::triggered, this, &TMainForm::QuitRequested);
     on(Aide1, &TMainForm::AideClick);
@@ -509,6 +508,9 @@ Settings TMainForm::CurrentSettings() const {
     if (links.activityLists) {
         settings.policePast = links.activityLists->ListFont();
     }
+    if (links.print) {
+        settings.config.imprime = links.print->PrintSizeValue();
+    }
     settings.config.showOnStart = ShowOnStart->isChecked();
     settings.config.winStart = winstart->isChecked();
     settings.options.visible = Toujoursvisible1->isChecked();
@@ -662,6 +664,8 @@ void TMainForm::PopupMenu1Popup() {
     Listedesactivitspasses1->setEnabled(lists);
     Listedetouteslesactivits1->setEnabled(lists);
     Courses1->setEnabled(links.notes && !links.notes->ShoppingListVisible());
+    Imprimer1->setEnabled(links.print != nullptr);
+    Configurationdelimpression1->setEnabled(links.print && !links.print->PrinterSetupOpen());
 }
 
 void TMainForm::Rendezvous1Click() {
@@ -744,6 +748,16 @@ void TMainForm::Couleur1Click() {
         m_backgroundColour = KeptColourValue(m_backgroundColour, colour);
         SetMemoColours(ColourFromValue(m_textColour), colour);
     }
+}
+
+void TMainForm::ImprimerClick() {
+    m_context.links.print->PrintText(kMemoJobTitle, Memo->font(),
+                                     Memo->palette().color(QPalette::Text),
+                                     LinesOf(Memo->toPlainText()));
+}
+
+void TMainForm::Configurationdelimpression1Click() {
+    m_context.links.print->SetUpPrinter(this);
 }
 
 void TMainForm::ToolbarButton977Click() {

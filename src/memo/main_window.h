@@ -148,6 +148,8 @@ private:
     void Supprimer1Click();
     void PoliceClick();
     void Couleur1Click();
+    void ImprimerClick();
+    void Configurationdelimpression1Click();
     void ToolbarButton977Click();
     void AideClick();
     void AboutClick();

@@ -16,6 +16,7 @@ class Clock;
 class Desktop;
 class MessageBoxes;
 class NotesLink;
+class PrintLink;
 class SoundPlayer;
 
 // How one area's windows reach another's. app/ fills these in as it creates
@@ -25,6 +26,7 @@ struct AppLinks {
     ActivityListsLink* activityLists = nullptr;
     ActivityEditsLink* activityEdits = nullptr;
     NotesLink* notes = nullptr;
+    PrintLink* print = nullptr;
     QDialog* aboutBox = nullptr;
 };
 

@@ -60,6 +60,9 @@ TestRun::TestRun(const QString& dataFolder, bool trayAvailable) {
     autostart = autostartOwned.get();
     services.soundPlayer = std::move(soundOwned);
     services.autostart = std::move(autostartOwned);
+    auto printersOwned = std::make_unique<FakePrinters>();
+    printers = printersOwned.get();
+    services.printers = std::move(printersOwned);
     services.trayAvailable = [trayAvailable] { return trayAvailable; };
     // A real exit() would make every later modal loop of the test return at once.
     services.endEventLoop = [] {};

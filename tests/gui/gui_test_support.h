@@ -92,6 +92,13 @@ public:
     QString failure;      // when set, every call raises it
 };
 
+// The installed printers as a test sets them: none at first.
+class FakePrinters : public Printers {
+public:
+    QStringList Names() const override { return names; }
+    QStringList names;
+};
+
 // One run of the program on a scratch data folder, with fakes for every
 // service. The fakes stay reachable through the raw pointers.
 class TestRun {
@@ -108,6 +115,7 @@ public:
     FakeDesktop* desktop;
     FakeSoundPlayer* sound;
     FakeAutostart* autostart;
+    FakePrinters* printers;
     std::unique_ptr<Application> application;
 };
 

@@ -1,0 +1,287 @@
+// Printing as the user does, through the CUPS print queue "PDF" (cups-pdf),
+// whose PDF files are read back with poppler's tools. Skipped where no such
+// queue runs (./test.sh starts one).
+#include <cups/cups.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDialog>
+#include <QDir>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include "agenda/agenda_window.h"
+#include "gui/gui_test_support.h"
+#include "memo/main_window.h"
+#include "ui/print_link.h"
+
+using namespace brivonce;
+using namespace brivonce::testing;
+
+namespace {
+
+const char* const kQueue = "PDF";
+
+// Why the queue cannot be used; empty when it can.
+QString QueueMissing() {
+    if (!QPrinterInfo::availablePrinterNames().contains(kQueue)) {
+        return "no print queue: CUPS is not running with the printer PDF";
+    }
+    for (const char* tool : {"pdftotext", "pdfinfo", "pdftoppm"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty()) {
+            return QString("no print queue: %1 (poppler-utils) is missing").arg(tool);
+        }
+    }
+    return {};
+}
+
+#define REQUIRE_QUEUE()                                           \
+    do {                                                          \
+        if (QString missing = QueueMissing(); !missing.isEmpty()) \
+            QSKIP(qPrintable(missing));                           \
+    } while (false)
+
+struct Job {
+    int id = 0;
+    QString title;
+    ipp_jstate_t state = IPP_JSTATE_PENDING;
+};
+
+QList<Job> QueueJobs() {
+    cups_job_t* jobs = nullptr;
+    int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, kQueue, 0, CUPS_WHICHJOBS_ALL);
+    QList<Job> result;
+    for (int i = 0; i < count; ++i) {
+        result.append({jobs[i].id, QString::fromUtf8(jobs[i].title), jobs[i].state});
+    }
+    cupsFreeJobs(count, jobs);
+    return result;
+}
+
+// The jobs printed from now on, and the files cups-pdf writes for them: in
+// the job user's home folder, named after the title with the job number last.
+class PrintedJobs {
+public:
+    PrintedJobs() {
+        for (const Job& job : QueueJobs()) {
+            m_lastBefore = std::max(m_lastBefore, job.id);
+        }
+    }
+    ~PrintedJobs() {
+        for (const Job& job : NewJobs()) {
+            if (QString file = File(job); !file.isEmpty()) {
+                QFile::remove(file);
+            }
+        }
+    }
+
+    // Once `count` new jobs have left the queue: the new jobs, oldest first;
+    // none when they have not within a minute.
+    QList<Job> Finished(int count) {
+        QList<Job> jobs;
+        bool finished = QTest::qWaitFor(
+            [&] {
+                jobs = NewJobs();
+                return jobs.size() >= count &&
+                       std::all_of(jobs.begin(), jobs.end(),
+                                   [](const Job& job) { return job.state >= IPP_JSTATE_CANCELED; });
+            },
+            60000);
+        return finished ? jobs : QList<Job>{};
+    }
+
+    QString File(const Job& job) const {
+        QDir out(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
+        QStringList found = out.entryList({QString("*-job_%1.pdf").arg(job.id)});
+        return found.size() == 1 ? out.filePath(found.first()) : QString();
+    }
+
+private:
+    QList<Job> NewJobs() const {
+        QList<Job> jobs;
+        for (const Job& job : QueueJobs()) {
+            if (job.id > m_lastBefore) {
+                jobs.append(job);
+            }
+        }
+        std::sort(jobs.begin(), jobs.end(), [](const Job& a, const Job& b) { return a.id < b.id; });
+        return jobs;
+    }
+
+    int m_lastBefore = 0;
+};
+
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PageCount(const QString& pdf) {
+    auto match = QRegularExpression(R"(Pages:\s+(\d+))").match(Run("pdfinfo", {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+QString Text(const QString& pdf) {
+    return Run("pdftotext", {"-layout", pdf, "-"});
+}
+
+// The first page at 96 dots per inch: one screen pixel per printed inch/96.
+QImage PageImage(const QString& pdf) {
+    QTemporaryDir dir;
+    Run("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, dir.filePath("page")});
+    return QImage(dir.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The mean difference, per colour channel, between `picture` and the same
+// area at the page's top-left corner. Each pixel is matched with the closest
+// of its neighbours on the page, which rendering may have moved by one.
+double MeanDifference(const QImage& page, const QImage& picture) {
+    auto distance = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+               std::abs(qBlue(a) - qBlue(b));
+    };
+    if (page.width() <= picture.width() || page.height() <= picture.height()) {
+        return 255;
+    }
+    double total = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            int closest = 3 * 255;
+            for (int dy = std::max(0, y - 1); dy <= y + 1; ++dy) {
+                for (int dx = std::max(0, x - 1); dx <= x + 1; ++dx) {
+                    closest = std::min(closest, distance(page.pixel(dx, dy), picture.pixel(x, y)));
+                }
+            }
+            total += closest;
+        }
+    }
+    return total / (3.0 * picture.width() * picture.height());
+}
+
+// Accepts the next print dialog once `choose` has set it up.
+void AcceptPrintDialog(std::function<void(QDialog*)> choose) {
+    OnNextModal([choose](QWidget* modal) {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        choose(dialog);
+        dialog->accept();
+    });
+}
+
+}  // namespace
+
+class PrintQueueTest : public QObject {
+    Q_OBJECT
+
+private:
+    ScratchDataFolder m_data;
+    QString Folder() const { return m_data.Folder(); }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::French, QLocale::France)); }
+    void init() { m_data.StartTest(); }
+
+    void memoComesOutWithItsLinesInOrder() {
+        REQUIRE_QUEUE();
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* form = run.windows().mainForm;
+        const QStringList lines{"Première ligne", "Deuxième ligne", "", "Quatrième\tligne"};
+        form->Memo->setPlainText(lines.join('\n'));
+        PrintedJobs printed;
+        QTest::mouseClick(form->ToolbarButton976, Qt::LeftButton);
+        QList<Job> jobs = printed.Finished(1);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].title, QString("Brivonce"));
+        QString text = Text(printed.File(jobs[0]));
+        qsizetype at = -1;
+        for (const char* expected : {"Première ligne", "Deuxième ligne", "Quatrième"}) {
+            qsizetype next = text.indexOf(QString::fromUtf8(expected));
+            QVERIFY2(next > at, qPrintable(text));
+            at = next;
+        }
+        QVERIFY(run.boxes->shown.isEmpty());
+    }
+
+    void agendaCopiesAreOnePageJobsOfTheWeek() {
+        REQUIRE_QUEUE();
+        TestRun run(Folder());
+        run.printers->names = {kQueue};
+        run.clock->now = QDateTime(QDate(2026, 12, 8), QTime(10, 15));
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TAgend* agenda = run.windows().agend;
+        agenda->DisplayWeek(agenda->DisplayedMonday());
+        agenda->StringGrid4->SetCell(1, 12, "Dentiste");
+        agenda->show();
+        QVERIFY(QTest::qWaitForWindowExposed(agenda));
+        QVERIFY(agenda->PrintBtn->isEnabled());
+        // The week panel, without the buttons on the right and at the bottom.
+        QImage week =
+            agenda->grab(QRect(0, 0, 525, 414)).toImage().convertToFormat(QImage::Format_RGB32);
+        PrintedJobs printed;
+        AcceptPrintDialog(
+            [](QDialog* dialog) { dialog->findChild<QSpinBox*>("copies")->setValue(3); });
+        QTest::mouseClick(agenda->PrintBtn, Qt::LeftButton);
+        QCOMPARE(agenda->size(), QSize(632, 446));
+        QList<Job> jobs = printed.Finished(3);
+        QCOMPARE(jobs.size(), 3);
+        for (const Job& job : jobs) {
+            QCOMPARE(job.title, QString("Brivonce : Agenda"));
+            QString file = printed.File(job);
+            QCOMPARE(PageCount(file), 1);
+            // Real size: the picture is 525 × 414 pixels at 96 per inch.
+            QImage page = PageImage(file);
+            QVERIFY2(MeanDifference(page, week) < 6, qPrintable(file));
+            QCOMPARE(page.pixel(540, 200), qRgb(255, 255, 255));
+            QCOMPARE(page.pixel(200, 430), qRgb(255, 255, 255));
+        }
+    }
+
+    void listSelectionComesOutAloneUnderACutTitle() {
+        REQUIRE_QUEUE();
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        const QStringList all{"07/12/2026\t09:00\tDentiste", "08/12/2026\t10:00\tPiscine",
+                              "09/12/2026\t11:00\tCoiffeur"};
+        PrintedJobs printed;
+        AcceptPrintDialog([](QDialog* dialog) {
+            dialog->findChild<QRadioButton*>("printSelection")->setChecked(true);
+        });
+        run.context().links.print->PrintList(
+            run.windows().mainForm, QString::fromUtf8("Brivonce : liste d'activités à venir"),
+            QFont("arial", 10), Qt::black, all, {all[0], all[2]});
+        QList<Job> jobs = printed.Finished(1);
+        QCOMPARE(jobs.size(), 1);
+        QCOMPARE(jobs[0].title, QString::fromUtf8("Brivonce : liste d'activités à "));
+        QString text = Text(printed.File(jobs[0]));
+        QVERIFY2(
+            text.indexOf("Dentiste") >= 0 && text.indexOf("Coiffeur") > text.indexOf("Dentiste"),
+            qPrintable(text));
+        QVERIFY(!text.contains("Piscine"));
+    }
+
+    // Run by ctest a second time against a print server that is not there.
+    void withoutPrinterThePrintEndsInTheErrorBox() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            QSKIP("the system has printers");
+        }
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        run.windows().mainForm->Imprimer1->trigger();
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].icon, MessageBoxes::Icon::Stop);
+        QCOMPARE(run.boxes->shown[0].text, QString::fromUtf8("Aucune imprimante n'est installée."));
+    }
+};
+
+QTEST_MAIN(PrintQueueTest)
+#include "print_queue_test.moc"
