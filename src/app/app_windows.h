@@ -2,10 +2,12 @@
 
 namespace brivonce {
 
+class NotesWindows;
 class TAboutBox;
 class TAgend;
 class TChoixD;
 class TConfirm;
+class TCourses;
 class THSaisie;
 class TMainForm;
 class TTrayForm;
@@ -20,6 +22,8 @@ struct AppWindows {
     THSaisie* hSaisie = nullptr;
     TConfirm* confirm = nullptr;
     TAboutBox* aboutBox = nullptr;
+    TCourses* courses = nullptr;
+    NotesWindows* notes = nullptr;  // and the post-its
 };
 
 }  // namespace brivonce

@@ -18,6 +18,8 @@
 #include "app/splash_window.h"
 #include "app/tray_window.h"
 #include "memo/main_window.h"
+#include "notes/notes_windows.h"
+#include "notes/shopping_list_dialog.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "text/error.h"
@@ -55,7 +57,7 @@ QFont DialogFont() {
 }
 
 template <typename Window>
-Window* Keep(std::vector<std::unique_ptr<QWidget>>& windows, Window* window) {
+Window* Keep(std::vector<std::unique_ptr<QObject>>& windows, Window* window) {
     windows.emplace_back(window);
     return window;
 }
@@ -128,6 +130,10 @@ void Application::CreateWindows() {
     QObject::connect(
         qApp, &QGuiApplication::commitDataRequest, windows.trayForm,
         [trayForm = windows.trayForm](QSessionManager&) { trayForm->SessionEnding(); });
+    // The memo window enables its notes commands from the link it is given.
+    windows.courses = Keep(m_windows, new TCourses(m_context));
+    windows.notes = Keep(m_windows, new NotesWindows(m_context, windows.courses));
+    m_context.links.notes = windows.notes;
     windows.mainForm = Keep(m_windows, new TMainForm(m_context));
     QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
                      &TTrayForm::FormCloseQuery);

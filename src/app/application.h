@@ -61,7 +61,7 @@ private:
     AppWindows m_windowsByName;
     std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignals> m_signals;
-    std::vector<std::unique_ptr<QWidget>> m_windows;  // destroyed in reverse order
+    std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
     bool m_ended = false;
 };
 

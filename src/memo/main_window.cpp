@@ -92,7 +92,9 @@ void CollectActions(const QMenu* menu, QList<QAction*>& actions) {
 TMainForm::TMainForm(AppContext& context)
     : QWidget(nullptr, Qt::Tool | Qt::WindowCloseButtonHint | Qt::WindowTitleHint),
       m_context(context),
-      m_dataFolder(context.dataFolder) {
+      m_dataFolder(context.dataFolder),
+      m_autosave(this, *context.messageBoxes,
+                 [this] { SaveMemoText(m_dataFolder, Memo->toPlainText().toStdString()); }) {
     setObjectName("MainForm");
     setWindowTitle(kTitle);
     QPalette tips = QToolTip::palette();
@@ -109,6 +111,11 @@ TMainForm::TMainForm(AppContext& context)
     Toujoursvisible1->setChecked(m_settings.options.visible);
     ShowOnStart->setChecked(m_settings.config.showOnStart);
     setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.options.visible);
+    connect(Memo, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_memoLoaded) {
+            m_autosave.Changed();
+        }
+    });
 }
 
 void TMainForm::BuildControls() {
