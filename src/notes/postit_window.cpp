@@ -49,7 +49,8 @@ QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption) {
 }  // namespace
 
 Tpostit::Tpostit(AppContext& context, int number)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_context(context),
       m_number(number),
       m_autosave(this, *context.messageBoxes, [this] { SaveText(); }) {
