@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils trayer imagemagick
+    xvfb xauth x11-utils trayer imagemagick openbox xdotool
     pulseaudio pulseaudio-utils
     fonts-liberation
 )
