@@ -17,6 +17,7 @@
 #include "ui/app_context.h"
 #include "ui/clock.h"
 #include "ui/cp1252_input.h"
+#include "ui/edit_area.h"
 #include "ui/font_dialog.h"
 #include "ui/guarded.h"
 #include "ui/message_boxes.h"
@@ -31,19 +32,6 @@ constexpr const char* kDeleteQuestion = "Voulez-vous supprimer définitivement c
 ScreenSize PrimaryScreenSize() {
     QSize size = QGuiApplication::primaryScreen()->size();
     return {size.width(), size.height()};
-}
-
-QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* keys = "") {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(name);
-    action->setShortcut(QKeySequence(keys));
-    return action;
-}
-
-QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption) {
-    QMenu* submenu = menu->addMenu(QString::fromUtf8(caption));
-    submenu->setObjectName(name);
-    return submenu;
 }
 
 }  // namespace
@@ -72,17 +60,9 @@ void Tpostit::BuildControls() {
     Toolbar1->setMovable(false);
     Toolbar1->setIconSize(QSize(16, 16));
     Toolbar1->setStyleSheet("QToolBar { border: 0px; spacing: 0px; }");
-    auto button = [this](const char* name, const char* icon, const char* hint) {
-        auto* added = Named<QToolButton>(name);
-        added->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
-        added->setToolTip(QString::fromUtf8(hint));
-        added->setFixedSize(23, 22);
-        added->setAutoRaise(true);
-        Toolbar1->addWidget(added);
-        return added;
-    };
-    ToolbarButton976 = button("ToolbarButton976", "print", "Imprimer");
-    ToolbarButton977 = button("ToolbarButton977", "save", "Enregistrer le mémo");
+    ToolbarButton976 = AddToolbarButton(Toolbar1, "ToolbarButton976", "print", "Imprimer");
+    ToolbarButton977 =
+        AddToolbarButton(Toolbar1, "ToolbarButton977", "save", "Enregistrer le mémo");
     Memo = Named<QPlainTextEdit>("Memo");
     KeepStorable(Memo, *m_context.messageBoxes);
     auto* layout = new QVBoxLayout(this);
@@ -97,30 +77,27 @@ void Tpostit::BuildMenu() {
     PopupMenu1->setObjectName("PopupMenu1");
     QMenu* postit = AddSubmenu(PopupMenu1, "Postit1", "&Post-it");
     QMenu* scrollBars = AddSubmenu(postit, "Ascenseurs1", "A&scenseurs");
-    Aucun1 = AddItem(scrollBars, "Aucun1", "&Aucun");
-    Vertical1 = AddItem(scrollBars, "Vertical1", "&Vertical");
-    Horizontal1 = AddItem(scrollBars, "Horizontal1", "&Horizontal");
-    Lesdeux1 = AddItem(scrollBars, "Lesdeux1", "Les &deux");
+    Aucun1 = AddMenuItem(scrollBars, "Aucun1", "&Aucun");
+    Vertical1 = AddMenuItem(scrollBars, "Vertical1", "&Vertical");
+    Horizontal1 = AddMenuItem(scrollBars, "Horizontal1", "&Horizontal");
+    Lesdeux1 = AddMenuItem(scrollBars, "Lesdeux1", "Les &deux");
     postit->addSeparator();
-    Insrerdateetheure1 = AddItem(postit, "Insrerdateetheure1", "Insérer &date et heure", "F5");
-    Effacer1 = AddItem(postit, "Effacer1", "&Effacer", "Ctrl+E");
+    Insrerdateetheure1 = AddMenuItem(postit, "Insrerdateetheure1", "Insérer &date et heure", "F5");
+    Effacer1 = AddMenuItem(postit, "Effacer1", "&Effacer", "Ctrl+E");
     postit->addSeparator();
     Configurationdelimpression1 =
-        AddItem(postit, "Configurationdelimpression1", "&Configuration de l'impression...");
-    Imprimer1 = AddItem(postit, "Imprimer1", "&Imprimer", "Ctrl+P");
+        AddMenuItem(postit, "Configurationdelimpression1", "&Configuration de l'impression...");
+    Imprimer1 = AddMenuItem(postit, "Imprimer1", "&Imprimer", "Ctrl+P");
     QMenu* edition = AddSubmenu(PopupMenu1, "Edition1", "&Edition");
-    Couper1 = AddItem(edition, "Couper1", "&Couper", "Ctrl+X");
-    Copier1 = AddItem(edition, "Copier1", "Co&pier", "Ctrl+C");
-    Coller1 = AddItem(edition, "Coller1", "C&oller", "Ctrl+V");
-    Supprimer1 = AddItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
+    Couper1 = AddMenuItem(edition, "Couper1", "&Couper", "Ctrl+X");
+    Copier1 = AddMenuItem(edition, "Copier1", "Co&pier", "Ctrl+C");
+    Coller1 = AddMenuItem(edition, "Coller1", "C&oller", "Ctrl+V");
+    Supprimer1 = AddMenuItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
     edition->addSeparator();
-    Toutslectionner1 = AddItem(edition, "Toutslectionner1", "&Tout sélectionner");
+    Toutslectionner1 = AddMenuItem(edition, "Toutslectionner1", "&Tout sélectionner");
     edition->addSeparator();
-    Police = AddItem(edition, "Police", "P&olice...");
-    Couleur1 = AddItem(edition, "Couleur1", "Coule&ur...");
-    for (QAction* tick : {Aucun1, Vertical1, Horizontal1, Lesdeux1}) {
-        tick->setCheckable(true);
-    }
+    Police = AddMenuItem(edition, "Police", "P&olice...");
+    Couleur1 = AddMenuItem(edition, "Couleur1", "Coule&ur...");
     // Printing comes with its own windows.
     for (QAction* pending : {Configurationdelimpression1, Imprimer1}) {
         pending->setEnabled(false);
@@ -198,18 +175,8 @@ void Tpostit::ApplyColours() {
     Memo->setPalette(palette);
 }
 
-// Any other value ticks nothing and shows no scroll bar.
 void Tpostit::SetScrollBars(int choice) {
-    QAction* items[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
-    for (int i = 0; i < 4; ++i) {
-        items[i]->setChecked(i == choice);
-    }
-    bool vertical = choice == 1 || choice == 3;
-    bool horizontal = choice == 2 || choice == 3;
-    Memo->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    Memo->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    // A horizontal bar only makes sense for lines that do not wrap.
-    Memo->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    brivonce::SetScrollBars(Memo, {Aucun1, Vertical1, Horizontal1, Lesdeux1}, choice);
 }
 
 PostitSettings Tpostit::CurrentSettings() const {
@@ -218,13 +185,7 @@ PostitSettings Tpostit::CurrentSettings() const {
     settings.y = pos().y();
     settings.w = width();
     settings.h = height();
-    QAction* items[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
-    settings.ascenseurs = 0;
-    for (int i = 0; i < 4; ++i) {
-        if (items[i]->isChecked()) {
-            settings.ascenseurs = i;
-        }
-    }
+    settings.ascenseurs = TickedScrollBars({Aucun1, Vertical1, Horizontal1, Lesdeux1});
     settings.font = RecordFromFont(Memo->font(), Qt::black);
     settings.font.colour = m_settings.font.colour;
     return settings;
