@@ -57,6 +57,9 @@ private slots:
         QCOMPARE(note->Memo->font().family(), QString("arial"));
         QCOMPARE(note->Memo->font().pointSize(), 10);
         QCOMPARE(note->Memo->palette().color(QPalette::Base), QColor(Qt::yellow));
+        OnNextModal([](QWidget* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+        note->Police->trigger();
+        QCOMPARE(note->TextFont().family(), QString("arial"));  // drawn by a twin, kept
         note->Memo->insertPlainText(QString::fromUtf8("Pâtes"));
 
         run->boxes->answers = {QMessageBox::No};
