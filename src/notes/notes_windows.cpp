@@ -15,7 +15,7 @@ NotesWindows::NotesWindows(AppContext& context, TCourses* courses)
 NotesWindows::~NotesWindows() = default;
 
 void NotesWindows::NewPostit() {
-    Open(m_counter.Next());
+    Open(m_counter.Next(m_context.dataFolder));
 }
 
 void NotesWindows::RecreatePostits() {

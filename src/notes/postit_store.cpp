@@ -149,4 +149,12 @@ std::vector<int> StoredPostitNumbers(const fs::path& dataFolder) {
     return numbers;
 }
 
+int PostitCounter::Next(const fs::path& dataFolder) {
+    std::error_code error;
+    do {
+        ++m_highest;
+    } while (fs::exists(PostitTextFile(dataFolder, m_highest), error));
+    return m_highest;
+}
+
 }  // namespace brivonce

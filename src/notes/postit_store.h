@@ -78,7 +78,10 @@ std::vector<int> StoredPostitNumbers(const std::filesystem::path& dataFolder);
 class PostitCounter {
 public:
     void Known(int number) { m_highest = std::max(m_highest, number); }
-    int Next() { return ++m_highest; }
+    // Also past any note file already in `dataFolder`, so a new note never
+    // takes one over (the folder may not have been listed, or a file came
+    // since).
+    int Next(const std::filesystem::path& dataFolder);
 
 private:
     int m_highest = 0;

@@ -107,14 +107,17 @@ TEST(PostitStore, DeletionRemovesFileAndSectionAndNumbersAreNotGivenTwiceInARun)
     EXPECT_FALSE(fs::exists(dir / "postits" / "3.txt"));
     EXPECT_EQ(Bytes(dir / "brivonce.ini").find("[postit3]"), std::string::npos);
     EXPECT_NE(Bytes(dir / "brivonce.ini").find("[postit4]"), std::string::npos);
-    EXPECT_EQ(run.Next(), 6);
+    EXPECT_EQ(run.Next(dir.path()), 6);
+    SavePostitText(dir.path(), 8, "");  // written while the folder was not looked at
+    EXPECT_EQ(run.Next(dir.path()), 7);
+    EXPECT_EQ(run.Next(dir.path()), 9);
 
     DeletePostit(dir.path(), 5);
     PostitCounter nextRun;
     for (int number : StoredPostitNumbers(dir.path())) {
         nextRun.Known(number);
     }
-    EXPECT_EQ(nextRun.Next(), 5);
+    EXPECT_EQ(nextRun.Next(dir.path()), 5);
     DeletePostit(dir.path(), 9);  // never saved: nothing to remove
 }
 
