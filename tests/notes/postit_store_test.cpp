@@ -111,6 +111,7 @@ TEST(PostitStore, DeletionRemovesFileAndSectionAndNumbersAreNotGivenTwiceInARun)
     SavePostitText(dir.path(), 8, "");  // written while the folder was not looked at
     EXPECT_EQ(run.Next(dir.path()), 7);
     EXPECT_EQ(run.Next(dir.path()), 9);
+    DeletePostit(dir.path(), 8);
 
     DeletePostit(dir.path(), 5);
     PostitCounter nextRun;
