@@ -98,18 +98,5 @@ TEST_F(ShoppingListFile, ALineBreakInATextCannotShiftTheItemsBelow) {
     EXPECT_TRUE(Bytes().starts_with("1a  b c\r\n0\r\n"));
 }
 
-TEST_F(ShoppingListFile, FailuresNameTheFile) {
-    fs::create_directory(m_file);
-    for (auto action : {+[](const fs::path& dir) { LoadShoppingList(dir); },
-                        +[](const fs::path& dir) { SaveShoppingList(dir, ShoppingList{}); }}) {
-        try {
-            action(m_dir.path());
-            ADD_FAILURE() << "no error";
-        } catch (const Error& error) {
-            EXPECT_NE(std::string(error.what()).find(m_file.string()), std::string::npos);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace brivonce
