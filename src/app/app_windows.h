@@ -2,11 +2,13 @@
 
 namespace brivonce {
 
+class NotesWindows;
 class TAboutBox;
 class TAgend;
 class TChoixD;
 class TConfig;
 class TConfirm;
+class TCourses;
 class THSaisie;
 class TMainForm;
 class TTrayForm;
@@ -22,6 +24,8 @@ struct AppWindows {
     TConfig* config = nullptr;
     TConfirm* confirm = nullptr;
     TAboutBox* aboutBox = nullptr;
+    TCourses* courses = nullptr;
+    NotesWindows* notes = nullptr;  // and the post-its
 };
 
 }  // namespace brivonce

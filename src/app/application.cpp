@@ -19,6 +19,8 @@
 #include "app/splash_window.h"
 #include "app/tray_window.h"
 #include "memo/main_window.h"
+#include "notes/notes_windows.h"
+#include "notes/shopping_list_dialog.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "print/print_service.h"
@@ -48,7 +50,7 @@ QFont DialogFont() {
 }
 
 template <typename Window>
-Window* Keep(std::vector<std::unique_ptr<QWidget>>& windows, Window* window) {
+Window* Keep(std::vector<std::unique_ptr<QObject>>& windows, Window* window) {
     windows.emplace_back(window);
     return window;
 }
@@ -158,6 +160,9 @@ void Application::CreateWindows() {
     m_print = std::make_unique<PrintService>(*m_services.printers, *windows.config);
     m_context.links.print = m_print.get();
     windows.confirm = Keep(m_windows, new TConfirm);
+    windows.courses = Keep(m_windows, new TCourses(m_context));
+    windows.notes = Keep(m_windows, new NotesWindows(m_context, windows.courses));
+    m_context.links.notes = windows.notes;
     windows.aboutBox = Keep(m_windows, new TAboutBox);
     m_context.links.aboutBox = windows.aboutBox;
 }

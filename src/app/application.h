@@ -70,7 +70,7 @@ private:
     std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<PrintLink> m_print;
-    std::vector<std::unique_ptr<QWidget>> m_windows;  // destroyed in reverse order
+    std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
     bool m_ended = false;
 };
 

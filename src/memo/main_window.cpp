@@ -102,7 +102,9 @@ TMainForm::TMainForm(AppContext& context)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_context(context),
-      m_dataFolder(context.dataFolder) {
+      m_dataFolder(context.dataFolder),
+      m_autosave(this, *context.messageBoxes,
+                 [this] { SaveMemoText(m_dataFolder, PlainText(Memo).toStdString()); }) {
     setObjectName("MainForm");
     setWindowTitle(kTitle);
     QPalette tips = QToolTip::palette();
@@ -135,6 +137,11 @@ void TMainForm::ApplySettings() {
     m_backgroundColour = m_settings.options.couleur;
     Memo->setFont(MemoFont(FontFromRecord(m_settings.police)));
     SetMemoColours(ColourFromValue(m_textColour), ColourFromValue(m_backgroundColour));
+    connect(Memo, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_memoLoaded) {
+            m_autosave.Changed();
+        }
+    });
 }
 
 void TMainForm::BuildControls() {
@@ -219,11 +226,6 @@ void TMainForm::BuildMenu() {
     // Ctrl+X also stands here; pressing it cuts, as "&Couper" comes first.
     Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
 
-    // A part of the program that is not there leaves its commands disabled.
-    const AppLinks& links = m_context.links;
-    Courses1->setEnabled(links.notes != nullptr);
-    Listedesactivitspasses1->setEnabled(links.activityLists != nullptr);
-    Listedetouteslesactivits1->setEnabled(links.activityLists != nullptr);
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Memo->mapToGlobal(at)); });
@@ -245,7 +247,6 @@ void TMainForm::BuildToolbar() {
         return button;
     };
     NewBtn = add("NewBtn", "new_postit", "Nouveau Post-it", nullptr);
-    NewBtn->setEnabled(m_context.links.notes != nullptr);
     connect(NewBtn, &QToolButton::clicked, this, &TMainForm::NewBtnClick);
     ToolbarButton972 = add("ToolbarButton972", "agenda", "Agenda", Rendezvous1);
     ToolbarButton971 = add("ToolbarButton971", "calendar", "Calendrier", Calendrier1);
@@ -314,6 +315,9 @@ bool TMainForm::ShowOnStartTicked() const {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The toolbar follows the menu; a part of the program that is not there
+    // leaves its commands disabled.
+    PopupMenu1Popup();
     if (m_firstShowing) {
         Guarded([this] { FormShow(); });
     }
@@ -666,6 +670,7 @@ void TMainForm::PopupMenu1Popup() {
     Courses1->setEnabled(links.notes && !links.notes->ShoppingListVisible());
     Imprimer1->setEnabled(links.print != nullptr);
     Configurationdelimpression1->setEnabled(links.print && !links.print->PrinterSetupOpen());
+    NewBtn->setEnabled(links.notes != nullptr);
 }
 
 void TMainForm::Rendezvous1Click() {
@@ -753,7 +758,7 @@ void TMainForm::Couleur1Click() {
 void TMainForm::ImprimerClick() {
     m_context.links.print->PrintText(kMemoJobTitle, Memo->font(),
                                      Memo->palette().color(QPalette::Text),
-                                     LinesOf(Memo->toPlainText()));
+                                     LinesOf(PlainText(Memo)));
 }
 
 void TMainForm::Configurationdelimpression1Click() {

@@ -7,6 +7,7 @@
 #include "memo/alarm_engine.h"
 #include "settings/settings.h"
 #include "ui/activity_lists_link.h"
+#include "ui/autosave.h"
 
 class QAction;
 class QComboBox;
@@ -176,6 +177,7 @@ private:
     bool m_colourDialogOpen = false;
     bool m_soundDialogOpen = false;
     AlarmEngine* m_alarm;
+    Autosave m_autosave;  // the memo text, once loaded
 };
 
 }  // namespace brivonce

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -56,7 +57,13 @@ bool ChooseFontAndColour(QWidget* parent, QFont& font, QColor& colour) {
                                Qt::WindowCloseButtonHint);
     dialog.setObjectName("FontDialog");
     dialog.setWindowTitle(QStringLiteral("Police"));
-    auto* fonts = Named<QFontDialog>("FontChoice", font, &dialog);
+    // A stored name such as "arial" may be no installed family, drawn with a
+    // twin (Liberation Sans): the dialog shows that twin, and the stored name
+    // stays when the user keeps it.
+    QString drawnFamily = QFontInfo(font).family();
+    QFont shown = font;
+    shown.setFamily(drawnFamily);
+    auto* fonts = Named<QFontDialog>("FontChoice", shown, &dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons);
     auto* colours = ColourList(colour, &dialog);
@@ -79,7 +86,11 @@ bool ChooseFontAndColour(QWidget* parent, QFont& font, QColor& colour) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    font = fonts->currentFont();
+    QFont chosen = fonts->currentFont();
+    if (chosen.family() == drawnFamily) {
+        chosen.setFamily(font.family());
+    }
+    font = chosen;
     colour = colours->currentData().value<QColor>();
     return true;
 }

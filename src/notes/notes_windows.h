@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "notes/postit_store.h"
+#include "ui/notes_link.h"
+
+namespace brivonce {
+
+struct AppContext;
+class TCourses;
+class Tpostit;
+
+// The post-its and the shopping list, as the rest of the program reaches
+// them. Owns every post-it of the run: destroying it destroys them, and each
+// one not deleted saves itself then.
+class NotesWindows : public QObject, public NotesLink {
+public:
+    NotesWindows(AppContext& context, TCourses* courses);
+    ~NotesWindows() override;
+
+    void NewPostit() override;
+    // Every note on disk, each one that cannot be read left out (and its
+    // files left alone); the first such failure is raised after the others
+    // are shown.
+    void RecreatePostits() override;
+    void ShowShoppingList() override;
+    bool ShoppingListVisible() const override;
+    void SaveShoppingList() override;
+
+    // Every post-it of the run, deleted ones (hidden) included.
+    const std::vector<std::unique_ptr<Tpostit>>& Postits() const { return m_postits; }
+
+private:
+    // Constructs, loads and shows post-it `number`. Raises Error.
+    void Open(int number);
+
+    AppContext& m_context;
+    TCourses* m_courses;
+    PostitCounter m_counter;
+    bool m_recreated = false;
+    std::vector<std::unique_ptr<Tpostit>> m_postits;
+};
+
+}  // namespace brivonce

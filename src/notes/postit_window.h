@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include "notes/postit_store.h"
+#include "ui/autosave.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+class QToolButton;
+
+namespace brivonce {
+
+struct AppContext;
+
+// One post-it note: a small tool window with its own text file and its own
+// settings section, both named by its number.
+class Tpostit : public QWidget {
+    Q_OBJECT
+public:
+    Tpostit(AppContext& context, int number);
+    // Saves the note unless it was deleted or never loaded.
+    ~Tpostit() override;
+
+    // What the first showing reads, before the window is shown: place,
+    // scroll bars, font, colours and text. Raises Error; the note then
+    // saves nothing, so the files it could not read stay as they are.
+    void Load();
+    // Text file and settings section. Raises Error.
+    void SavePostit();
+
+    // For printing.
+    int Number() const { return m_number; }
+    QString Text() const;
+    QFont TextFont() const;
+    bool Deleted() const { return m_deleted; }
+
+    QToolBar* Toolbar1;
+    QToolButton* ToolbarButton976;
+    QToolButton* ToolbarButton977;
+    QPlainTextEdit* Memo;
+    QMenu* PopupMenu1;
+
+    QAction* Aucun1;
+    QAction* Vertical1;
+    QAction* Horizontal1;
+    QAction* Lesdeux1;
+    QAction* Insrerdateetheure1;
+    QAction* Effacer1;
+    QAction* Configurationdelimpression1;
+    QAction* Imprimer1;
+    QAction* Couper1;
+    QAction* Copier1;
+    QAction* Coller1;
+    QAction* Supprimer1;
+    QAction* Toutslectionner1;
+    QAction* Police;
+    QAction* Couleur1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenu();
+    void ConnectMenu();
+    void SetScrollBars(int choice);
+    void ApplyColours();
+    PostitSettings CurrentSettings() const;
+    void SaveText();
+
+    void Insrerdateetheure1Click();
+    void Effacer1Click();
+    void PoliceClick();
+    void Couleur1Click();
+    // "&Oui" deletes the note; any other answer saves it and keeps it open.
+    bool FormClose();
+
+    template <typename Handler>
+    void Guarded(Handler handler);
+
+    AppContext& m_context;
+    const int m_number;
+    PostitSettings m_settings;  // colours as stored, so a system colour stays one
+    bool m_loaded = false;
+    bool m_deleted = false;
+    Autosave m_autosave;
+};
+
+}  // namespace brivonce

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QToolBar;
+class QToolButton;
+
+namespace brivonce {
+
+// The pieces an edit area's window is built from (the memo, each post-it).
+// Items and buttons are named as their members.
+QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, const char* keys = "");
+QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption);
+// A 23 x 22 picture button showing ":/icons/toolbar/<icon>.svg", its hint as
+// tooltip.
+QToolButton* AddToolbarButton(QToolBar* toolbar, const char* name, const char* icon,
+                              const char* hint);
+
+// The "A&scenseurs" items: none, vertical, horizontal, both.
+using ScrollBarItems = std::array<QAction*, 4>;
+// Ticks item `choice` alone and shows its scroll bars; any other value ticks
+// nothing and shows none.
+void SetScrollBars(QPlainTextEdit* edit, const ScrollBarItems& items, int choice);
+// The ticked item's number, the last one when several are; 0 when none is.
+int TickedScrollBars(const ScrollBarItems& items);
+
+}  // namespace brivonce
