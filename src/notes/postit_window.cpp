@@ -23,6 +23,7 @@
 #include "ui/guarded.h"
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
+#include "ui/print_link.h"
 #include "ui/qt_dates.h"
 
 namespace brivonce {
@@ -99,11 +100,11 @@ void Tpostit::BuildMenu() {
     edition->addSeparator();
     Police = AddMenuItem(edition, "Police", "P&olice...");
     Couleur1 = AddMenuItem(edition, "Couleur1", "Coule&ur...");
-    // Printing comes with its own windows.
-    for (QAction* pending : {Configurationdelimpression1, Imprimer1}) {
-        pending->setEnabled(false);
+    // Without the printing part of the program its commands stay disabled.
+    for (QAction* print : {Configurationdelimpression1, Imprimer1}) {
+        print->setEnabled(m_context.links.print != nullptr);
     }
-    ToolbarButton976->setEnabled(false);
+    ToolbarButton976->setEnabled(m_context.links.print != nullptr);
     // The keys work wherever the focus is in the note.
     addActions({Insrerdateetheure1, Effacer1, Imprimer1, Couper1, Copier1, Coller1, Supprimer1});
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -133,6 +134,9 @@ void Tpostit::ConnectMenu() {
     on(Couleur1, &Tpostit::Couleur1Click);
     connect(ToolbarButton977, &QToolButton::clicked, this,
             [this] { Guarded([this] { SaveText(); }); });
+    connect(ToolbarButton976, &QToolButton::clicked, Imprimer1, &QAction::trigger);
+    on(Imprimer1, &Tpostit::ImprimerClick);
+    on(Configurationdelimpression1, &Tpostit::Configurationdelimpression1Click);
     connect(Memo, &QPlainTextEdit::textChanged, this, [this] {
         if (m_loaded) {
             m_autosave.Changed();
@@ -234,6 +238,16 @@ void Tpostit::Insrerdateetheure1Click() {
     end.movePosition(QTextCursor::End);
     end.insertText(added);
     Memo->setTextCursor(end);
+}
+
+void Tpostit::ImprimerClick() {
+    m_context.links.print->PrintText(PostitJobTitle(m_number), Memo->font(),
+                                     Memo->palette().color(QPalette::Text),
+                                     LinesOf(PlainText(Memo)));
+}
+
+void Tpostit::Configurationdelimpression1Click() {
+    m_context.links.print->SetUpPrinter(this);
 }
 
 void Tpostit::Effacer1Click() {

@@ -75,6 +75,8 @@ private:
 
     void Insrerdateetheure1Click();
     void Effacer1Click();
+    void ImprimerClick();
+    void Configurationdelimpression1Click();
     void PoliceClick();
     void Couleur1Click();
     // "&Oui" deletes the note; any other answer saves it and keeps it open.

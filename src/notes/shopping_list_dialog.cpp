@@ -11,9 +11,13 @@
 #include "ui/dialog_frame.h"
 #include "ui/guarded.h"
 #include "ui/named_widget.h"
+#include "ui/print_link.h"
 
 namespace brivonce {
 namespace {
+
+// The row of buttons under the list is left out of the printed picture.
+constexpr int kPrintedBottomStrip = 35;
 
 constexpr int kRows = 12;
 // Positions in the window; the panel's controls are placed relative to it.
@@ -66,9 +70,16 @@ void TCourses::BuildControls() {
     OKBtn->setGeometry(496, 312, 113, 27);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    // Printing comes with its own windows.
-    ConfigBtn->setEnabled(false);
-    PrintBtn->setEnabled(false);
+    connect(ConfigBtn, &QToolButton::clicked, this, [this] {
+        Guarded(*m_context.messageBoxes, this,
+                [this] { m_context.links.print->ChoosePrintSize(); });
+    });
+    connect(PrintBtn, &QPushButton::clicked, this, [this] {
+        Guarded(*m_context.messageBoxes, this, [this] {
+            m_context.links.print->PrintWindowPicture(this, kShoppingJobTitle, 0,
+                                                      kPrintedBottomStrip);
+        });
+    });
 }
 
 void TCourses::LoadShoppingList() {
@@ -102,6 +113,9 @@ void TCourses::SaveShoppingList() {
 
 void TCourses::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    PrintLink* print = m_context.links.print;
+    ConfigBtn->setEnabled(print != nullptr);
+    PrintBtn->setEnabled(print && print->PrinterInstalled());
     OKBtn->setFocus();
 }
 

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -21,6 +22,9 @@
 #include "agenda/agenda_window.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
+#include "notes/notes_windows.h"
+#include "notes/postit_window.h"
+#include "notes/shopping_list_dialog.h"
 #include "ui/print_link.h"
 
 using namespace brivonce;
@@ -267,6 +271,29 @@ private slots:
             text.indexOf("Dentiste") >= 0 && text.indexOf("Coiffeur") > text.indexOf("Dentiste"),
             qPrintable(text));
         QVERIFY(!text.contains("Piscine"));
+    }
+
+    void aPostitAndTheShoppingListPrintUnderTheirTitles() {
+        REQUIRE_QUEUE();
+        TestRun run(Folder());
+        run.printers->names = {kQueue};
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        run.windows().notes->NewPostit();
+        Tpostit* note = run.windows().notes->Postits().back().get();
+        note->Memo->setPlainText("Appeler Louise");
+        PrintedJobs printed;
+        QTest::mouseClick(note->ToolbarButton976, Qt::LeftButton);
+        TCourses* courses = run.windows().courses;
+        courses->show();
+        QVERIFY(QTest::qWaitForWindowExposed(courses));
+        AcceptPrintDialog([](QDialog*) {});
+        QTest::mouseClick(courses->PrintBtn, Qt::LeftButton);
+        QList<Job> jobs = printed.Finished(2);
+        QCOMPARE(jobs.size(), 2);
+        QCOMPARE(jobs[0].title, QString("Brivonce - Post-it 1"));
+        QVERIFY(Text(printed.File(jobs[0])).contains("Appeler Louise"));
+        QCOMPARE(jobs[1].title, QString("Brivonce : Courses"));
+        QCOMPARE(PageCount(printed.File(jobs[1])), 1);
     }
 
     // Run by ctest a second time against a print server that is not there.
