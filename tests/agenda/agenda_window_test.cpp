@@ -486,6 +486,25 @@ private slots:
                  std::string("Café ?"));
     }
 
+    void longTextsCanBeReadAndListsOpenTheirOwnHeight() {
+        TestRun run(Folder());
+        TAgend* agenda = Open(run, QDateTime(QDate(2026, 4, 6), QTime(10, 0)));  // Easter Monday
+        QVERIFY(agenda);
+        QString longText = "Réunion du conseil syndical, salle des fêtes, apporter les comptes";
+        agenda->StringGrid3->SetCell(1, 10, longText);
+        QTableWidgetItem* cell = agenda->StringGrid3->item(9, 0);
+        QCOMPARE(cell->toolTip(), longText);
+        QVERIFY(agenda->StringGrid3->horizontalScrollBar()->isVisible());
+        QCOMPARE(agenda->StringGrid1->horizontalHeaderItem(0)->toolTip(),
+                 QString::fromUtf8("lun. 6 avr. 26  -  Lundi de Pâques"));
+        const std::pair<QComboBox*, int> lists[] = {{agenda->ComboBox, 7}, {agenda->ComboBox1, 23}};
+        for (auto [list, rows] : lists) {
+            list->showPopup();
+            QCOMPARE(list->view()->viewport()->height() / list->view()->sizeHintForRow(0), rows);
+            list->hidePopup();
+        }
+    }
+
     void calendarButtonGoesToThePickedDay() {
         TestRun run(Folder());
         TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));

@@ -2,12 +2,14 @@
 // the real windows on a scratch data folder.
 #include <sys/stat.h>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "app/about_dialog.h"
 #include "app/confirm_dialog.h"
 #include "app/splash_window.h"
 #include "app/tray_window.h"
@@ -273,6 +275,37 @@ private slots:
         QCOMPARE(run.boxes->shown.size(), 2);
         QVERIFY(run.boxes->shown[0].text.contains("brivonce.html"));
         QVERIFY(run.boxes->shown[1].text.startsWith("Impossible d'ouvrir la page https://"));
+    }
+
+    void datesAreFrenchWhateverTheSystemsLanguage() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        QVERIFY(run.windows().mainForm->windowTitle().startsWith("lun. 07.12.26"));
+    }
+
+    void confirmationAndAboutBoxReadRight() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TConfirm* confirm = run.windows().confirm;
+        QPalette colours = confirm->Memo1->palette();
+        QCOMPARE(colours.color(QPalette::Disabled, QPalette::Text),
+                 colours.color(QPalette::Active, QPalette::Text));
+        for (int showing = 0; showing < 2; ++showing) {
+            QString focused;
+            OnNextModal([&focused](QWidget* modal) {
+                auto* shown = qobject_cast<TConfirm*>(modal);
+                focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                      : QString();
+                shown->MinimizeBtn->setFocus();  // the next showing starts over
+                shown->reject();
+            });
+            run.windows().mainForm->Quitter1->trigger();
+            QCOMPARE(focused, QString("OKBtn"));
+        }
+        TAboutBox* about = run.windows().aboutBox;
+        QCOMPARE(about->Comments->text(), QString(" pour Linux"));
+        QCOMPARE(about->Version->text(), QString("Version 3.0 - %1 bits").arg(sizeof(void*) * 8));
     }
 };
 

@@ -1,5 +1,7 @@
 // The memo window through its controls, on a scratch data folder.
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -333,6 +335,38 @@ private slots:
         qInfo() << "5 MB line opened in" << elapsed << "ms";
         QVERIFY2(elapsed < 10000, "word wrapping a long line is quadratic again");
         QCOMPARE(Form(*run)->Memo->document()->characterCount(), 5 * 1024 * 1024 + 1);
+    }
+
+    // How the window reads: colours, lists, wording.
+
+    void aSystemColourStaysOneUntilAnotherIsPicked() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        OnNextModal([](QWidget* dialog) {  // the font dialog, colour included
+            auto* colours = dialog->findChild<QComboBox*>("ColourList");
+            QVERIFY(colours);
+            colours->setCurrentIndex(colours->findText("Rouge"));
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        form->Police->trigger();
+        QCOMPARE(form->Memo->palette().color(QPalette::Text), QColor(255, 0, 0));
+        form->close();
+        QVERIFY(Ini().contains("couleur=-2147483624\r\n[Police]\r\ncouleur=255\r\n"));
+    }
+
+    void theHourBoxIsFlatAndOpensFourRowsHigh() {
+        auto run = Shown();
+        QVERIFY(run);
+        QComboBox* hours = Form(*run)->ComboBox;
+        QImage box = hours->grab().toImage();
+        QCOMPARE(QColor(box.pixel(box.width() / 3, 3)), QColor(190, 222, 181));
+        QCOMPARE(QColor(box.pixel(box.width() / 3, box.height() - 4)), QColor(190, 222, 181));
+        hours->showPopup();
+        QAbstractItemView* list = hours->view();
+        QCOMPARE(list->viewport()->height() / list->sizeHintForRow(0), 4);
+        hours->hidePopup();
+        QCOMPARE(Form(*run)->winstart->text(), QString::fromUtf8("&Démarrer avec la session"));
     }
 };
 
