@@ -6,8 +6,10 @@ class TAboutBox;
 class TAgend;
 class TChoixD;
 class TConfirm;
+class TDelete;
 class THSaisie;
 class TMainForm;
+class TPast;
 class TTrayForm;
 
 // The windows created once at start-up. Only app/ (and the tests) know them
@@ -18,6 +20,8 @@ struct AppWindows {
     TAgend* agend = nullptr;
     TChoixD* choixD = nullptr;
     THSaisie* hSaisie = nullptr;
+    TDelete* deleteWeeks = nullptr;
+    TPast* past = nullptr;
     TConfirm* confirm = nullptr;
     TAboutBox* aboutBox = nullptr;
 };

@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "activities/activity_list_windows.h"
+#include "activities/past_window.h"
+#include "activities/week_cleanup_dialog.h"
 #include "agenda/agenda_window.h"
 #include "agenda/date_picker_dialog.h"
 #include "agenda/time_dialog.h"
@@ -137,6 +140,11 @@ void Application::CreateWindows() {
     windows.hSaisie = Keep(m_windows, new THSaisie);
     windows.agend = Keep(m_windows, new TAgend(m_context, windows.choixD, windows.hSaisie));
     m_context.links.agenda = windows.agend;
+    // The lists of activities and the week file clean-up.
+    windows.deleteWeeks = Keep(m_windows, new TDelete(m_context));
+    windows.past = Keep(m_windows, new TPast(m_context));
+    m_context.links.activityLists =
+        new ActivityListWindows(m_context, windows.past, windows.deleteWeeks);
     windows.confirm = Keep(m_windows, new TConfirm);
     windows.aboutBox = Keep(m_windows, new TAboutBox);
     m_context.links.aboutBox = windows.aboutBox;
