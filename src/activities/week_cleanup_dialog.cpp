@@ -57,7 +57,7 @@ TDelete::TDelete(AppContext& context, QWidget* parent) : QDialog(parent), m_cont
 
 void TDelete::BuildControls() {
     GroupBox1 = Named<QGroupBox>("GroupBox1", QStringLiteral("Semaine du :"), this);
-    GroupBox1->setGeometry(8, 4, 178, 302);
+    GroupBox1->setGeometry(8, 4, 160, 302);
     ListBox = Named<QListWidget>("ListBox", GroupBox1);
     ListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto* frame = new QVBoxLayout(GroupBox1);
@@ -65,14 +65,14 @@ void TDelete::BuildControls() {
 
     SpeedButton1 = Named<QToolButton>("SpeedButton1", this);
     SpeedButton1->setText(QString::fromUtf8("Tout sélectionner"));
-    SpeedButton1->setGeometry(194, 12, 103, 28);
+    SpeedButton1->setGeometry(176, 12, 121, 28);
     SpeedButton2 = Named<QToolButton>("SpeedButton2", this);
     SpeedButton2->setText(QString::fromUtf8("Tout désélectionner"));
-    SpeedButton2->setGeometry(194, 44, 103, 28);
+    SpeedButton2->setGeometry(176, 44, 121, 28);
     DeleteBtn = Named<QPushButton>("DeleteBtn", QStringLiteral("Supprimer"), this);
-    DeleteBtn->setGeometry(194, 84, 103, 28);
+    DeleteBtn->setGeometry(176, 84, 121, 28);
     OKBtn = Named<QPushButton>("OKBtn", QStringLiteral("Fermer"), this);
-    OKBtn->setGeometry(194, 278, 103, 28);
+    OKBtn->setGeometry(176, 278, 121, 28);
     OKBtn->setDefault(true);
 }
 
