@@ -1,11 +1,10 @@
 #include "activities/past_window.h"
 
 #include <QApplication>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QToolButton>
 #include <span>
@@ -115,24 +114,31 @@ void TPast::FormCreate() {
     m_fontRecord = ReadFontRecord(ini, kSectionPolicePast);
     ApplyFont(FontFromRecord(m_fontRecord), ColourFromValue(m_fontRecord.colour));
 
-    auto on = [this](QAbstractButton* button, void (TPast::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] {
-            Guarded(*m_context.messageBoxes, this, [&] { (this->*handler)(); });
-        });
-    };
-    on(SpeedButton1, &TPast::SpeedButton1Click);
-    on(SpeedButton2, &TPast::SpeedButton2Click);
-    on(DeleteBtn, &TPast::DeleteBtnClick);
-    on(FontBtn, &TPast::FontBtnClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TPast::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TPast::SpeedButton2Click);
+    connect(DeleteBtn, &QPushButton::clicked, this, &TPast::DeleteBtnClick);
+    connect(FontBtn, &QPushButton::clicked, this, &TPast::FontBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &TPast::accept);
     connect(ListBox, &QListWidget::itemSelectionChanged, this, &TPast::ListBoxClick);
     connect(ListBox, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         Guarded(*m_context.messageBoxes, this, [&] { ListBoxDblClick(item); });
     });
-    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ListBox);
-    deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this,
-            [this] { Guarded(*m_context.messageBoxes, this, [this] { DeleteBtnClick(); }); });
+    ListBox->installEventFilter(this);
+}
+
+bool TPast::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox && event->type() == QEvent::KeyPress) {
+        return ListBoxKeyDown(static_cast<QKeyEvent*>(event));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TPast::ListBoxKeyDown(const QKeyEvent* event) {
+    if (event->key() != Qt::Key_Delete || event->modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    DeleteBtnClick();
+    return true;
 }
 
 void TPast::showEvent(QShowEvent* event) {

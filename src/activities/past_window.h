@@ -9,6 +9,7 @@
 #include "activities/activity_lists.h"
 #include "settings/font_record.h"
 
+class QKeyEvent;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -53,6 +54,7 @@ public:
     QPushButton* OKBtn;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -60,6 +62,8 @@ private:
     void FormCreate();
     void FormShow();
     void ListBoxClick();
+    // The Delete key in the list acts as "Supprimer"; true when it was that key.
+    bool ListBoxKeyDown(const QKeyEvent* event);
     void ListBoxDblClick(QListWidgetItem* item);
     void SpeedButton1Click();
     void SpeedButton2Click();

@@ -1,11 +1,10 @@
 #include "activities/week_cleanup_dialog.h"
 
 #include <QGroupBox>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -42,17 +41,12 @@ TDelete::TDelete(AppContext& context, QWidget* parent) : QDialog(parent), m_cont
     MakeFixedDialog(this, 305, 314);
     BuildControls();
 
-    auto on = [this](QAbstractButton* button, void (TDelete::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this, handler);
-    };
-    on(SpeedButton1, &TDelete::SpeedButton1Click);
-    on(SpeedButton2, &TDelete::SpeedButton2Click);
-    on(DeleteBtn, &TDelete::DeleteBtnClick);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TDelete::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TDelete::SpeedButton2Click);
+    connect(DeleteBtn, &QPushButton::clicked, this, &TDelete::DeleteBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &TDelete::accept);
     connect(ListBox, &QListWidget::itemSelectionChanged, this, &TDelete::ListBoxClick);
-    auto* deleteKey = new QShortcut(QKeySequence(Qt::Key_Delete), ListBox);
-    deleteKey->setContext(Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &TDelete::DeleteBtnClick);
+    ListBox->installEventFilter(this);
 }
 
 void TDelete::BuildControls() {
@@ -84,6 +78,21 @@ void TDelete::SetEntries(const std::vector<WeekFileEntry>& entries) {
         ListBox->addItem(item);
         item->setSelected(entry.preselected);
     }
+}
+
+bool TDelete::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox && event->type() == QEvent::KeyPress) {
+        return ListBoxKeyDown(static_cast<QKeyEvent*>(event));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TDelete::ListBoxKeyDown(const QKeyEvent* event) {
+    if (event->key() != Qt::Key_Delete || event->modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    DeleteBtnClick();
+    return true;
 }
 
 void TDelete::showEvent(QShowEvent* event) {

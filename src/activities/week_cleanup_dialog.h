@@ -7,6 +7,7 @@
 #include "activities/week_cleanup.h"
 
 class QGroupBox;
+class QKeyEvent;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -35,12 +36,15 @@ public:
     QPushButton* OKBtn;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
     void FormShow();
     void ListBoxClick();
+    // The Delete key in the list acts as "Supprimer"; true when it was that key.
+    bool ListBoxKeyDown(const QKeyEvent* event);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void DeleteBtnClick();
