@@ -33,16 +33,12 @@ std::vector<ListedActivity> CollectActivities(const fs::path& dataFolder,
         if (lastMonday && sys_days{monday} > sys_days{*lastMonday}) {
             continue;
         }
-        Week week = LoadWeek(dataFolder, monday);
-        for (int day = 1; day <= kDaysPerWeek; ++day) {
+        ForEachActivity(dataFolder, monday, [&](int day, int row, Slot&& slot) {
             year_month_day date = sys_days{monday} + days{day - 1};
-            for (int row = 1; row <= kSlotsPerDay; ++row) {
-                Slot& slot = week.At(day, row);
-                if (!slot.text.empty() && keep(date, row, slot)) {
-                    found.push_back({date, day, row, std::move(slot.label), std::move(slot.text)});
-                }
+            if (keep(date, row, slot)) {
+                found.push_back({date, day, row, std::move(slot.label), std::move(slot.text)});
             }
-        }
+        });
     }
     return found;
 }

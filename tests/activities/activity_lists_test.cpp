@@ -81,13 +81,13 @@ TEST(ListAllActivities, EveryActivityInWeekDayAndRowOrder) {
     Put(dir.path(), kNextMonday, 2, "01:00", "lundi suivant");
     Put(dir.path(), year{1998} / January / 18, 3, "02:15", "dimanche");
     Put(dir.path(), kThisMonday, 24, "23:00", "lundi tard");
-    Put(dir.path(), kThisMonday, 1, "00:00", "lundi tôt");
+    Put(dir.path(), kThisMonday, 1, "à 0h5", "lundi tôt");  // five bytes on disk
     Put(dir.path(), year{1997} / December / 31, 9, "8:30", "réveillon\tchez Hélène");
     Put(dir.path(), kThisMonday, 6, "05:45", "");
 
     EXPECT_EQ(Lines(ListAllActivities(dir.path())),
               (std::vector<std::string>{
-                  "31/12/1997\t8:30\tréveillon\tchez Hélène", "12/01/1998\t00:00\tlundi tôt",
+                  "31/12/1997\t8:30\tréveillon\tchez Hélène", "12/01/1998\tà 0h5\tlundi tôt",
                   "12/01/1998\t23:00\tlundi tard", "18/01/1998\t02:15\tdimanche",
                   "19/01/1998\t01:00\tlundi suivant"}));
     EXPECT_TRUE(ListAllActivities(dir / "missing").empty());
