@@ -1,7 +1,6 @@
 #include "activities/past_window.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -25,8 +24,6 @@
 
 namespace brivonce {
 namespace {
-
-const char* const kNothingSelected = "Vous devez sélectionner au moins une activité.";
 
 // A list line and the activity it stands for.
 class ActivityItem : public QListWidgetItem {
@@ -76,7 +73,8 @@ public:
 
 }  // namespace
 
-TPast::TPast(AppContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
+TPast::TPast(AppContext& context, QWidget* parent)
+    : SelectionListDialog(context, "Vous devez sélectionner au moins une activité.", parent) {
     setObjectName("Past");
     MakeFixedDialog(this, 592, 313);
     BuildControls();
@@ -84,19 +82,11 @@ TPast::TPast(AppContext& context, QWidget* parent) : QDialog(parent), m_context(
 }
 
 void TPast::BuildControls() {
-    ListBox = Named<QListWidget>("ListBox", this);
     ListBox->setGeometry(8, 8, 576, 257);
-    ListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListBox->setItemDelegate(new TabStopDelegate(ListBox));
     ListBox->setUniformItemSizes(true);
-
-    SpeedButton1 = Named<QToolButton>("SpeedButton1", this);
-    SpeedButton1->setText(QString::fromUtf8("Tout sélectionner"));
     SpeedButton1->setGeometry(8, 275, 118, 30);
-    SpeedButton2 = Named<QToolButton>("SpeedButton2", this);
-    SpeedButton2->setText(QString::fromUtf8("Tout désélectionner"));
     SpeedButton2->setGeometry(130, 275, 130, 30);
-    DeleteBtn = Named<QPushButton>("DeleteBtn", QStringLiteral("Supprimer"), this);
     DeleteBtn->setGeometry(272, 275, 82, 30);
     FontBtn = Named<QPushButton>("FontBtn", QStringLiteral("Police"), this);
     FontBtn->setGeometry(358, 275, 72, 30);
@@ -114,40 +104,11 @@ void TPast::FormCreate() {
     m_fontRecord = ReadFontRecord(ini, kSectionPolicePast);
     ApplyFont(FontFromRecord(m_fontRecord), ColourFromValue(m_fontRecord.colour));
 
-    connect(SpeedButton1, &QToolButton::clicked, this, &TPast::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TPast::SpeedButton2Click);
-    connect(DeleteBtn, &QPushButton::clicked, this, &TPast::DeleteBtnClick);
     connect(FontBtn, &QPushButton::clicked, this, &TPast::FontBtnClick);
     connect(OKBtn, &QPushButton::clicked, this, &TPast::accept);
-    connect(ListBox, &QListWidget::itemSelectionChanged, this, &TPast::ListBoxClick);
     connect(ListBox, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         Guarded(*m_context.messageBoxes, this, [&] { ListBoxDblClick(item); });
     });
-    ListBox->installEventFilter(this);
-}
-
-bool TPast::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListBox && event->type() == QEvent::KeyPress) {
-        return ListBoxKeyDown(static_cast<QKeyEvent*>(event));
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool TPast::ListBoxKeyDown(const QKeyEvent* event) {
-    if (event->key() != Qt::Key_Delete || event->modifiers() != Qt::NoModifier) {
-        return false;
-    }
-    DeleteBtnClick();
-    return true;
-}
-
-void TPast::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    FormShow();
-}
-
-void TPast::FormShow() {
-    ListBoxClick();
 }
 
 bool TPast::ListPastActivities(const QString& title) {
@@ -173,32 +134,10 @@ void TPast::Fill(const QString& title, const std::vector<ListedActivity>& activi
     }
 }
 
-void TPast::ListBoxClick() {
-    int selected = static_cast<int>(ListBox->selectedItems().size());
-    SpeedButton1->setEnabled(selected != ListBox->count());
-    DeleteBtn->setEnabled(selected > 0);
-    SpeedButton2->setEnabled(selected > 0);
-}
-
-void TPast::SpeedButton1Click() {
-    ListBox->selectAll();
-}
-
-void TPast::SpeedButton2Click() {
-    ListBox->clearSelection();
-}
-
-void TPast::DeleteBtnClick() {
-    if (ListBox->selectedItems().isEmpty()) {
-        m_context.messageBoxes->Show(this, MessageBoxes::Icon::Information,
-                                     QStringLiteral("Information"),
-                                     QString::fromUtf8(kNothingSelected), QMessageBox::Ok);
-    } else {
-        // A failure stops the walk; the lines already removed are gone from
-        // their files, the others stay listed.
-        Guarded(*m_context.messageBoxes, this, [this] { RemoveSelected(); });
-    }
-    ListBoxClick();
+void TPast::DeleteSelected() {
+    // A failure stops the walk; the lines already removed are gone from their
+    // files, the others stay listed.
+    Guarded(*m_context.messageBoxes, this, [this] { RemoveSelected(); });
 }
 
 void TPast::RemoveSelected() {

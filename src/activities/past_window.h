@@ -1,28 +1,22 @@
 #pragma once
 
 #include <QColor>
-#include <QDialog>
 #include <QFont>
 #include <QStringList>
 #include <vector>
 
 #include "activities/activity_lists.h"
+#include "activities/selection_list_dialog.h"
 #include "settings/font_record.h"
 
-class QKeyEvent;
-class QListWidget;
 class QListWidgetItem;
-class QPushButton;
-class QToolButton;
 
 namespace brivonce {
-
-struct AppContext;
 
 // The lists window: past or all activities, each line bound to the slot it
 // came from. Activities can be removed from their week files or opened in the
 // agenda. Shown modally; it keeps its font and last lines between showings.
-class TPast : public QDialog {
+class TPast : public SelectionListDialog {
     Q_OBJECT
 public:
     explicit TPast(AppContext& context, QWidget* parent = nullptr);
@@ -45,36 +39,23 @@ public:
     // The font as the settings store it ("PolicePast").
     const FontRecord& ListFontRecord() const { return m_fontRecord; }
 
-    QListWidget* ListBox;
-    QToolButton* SpeedButton1;
-    QToolButton* SpeedButton2;
-    QPushButton* DeleteBtn;
     QPushButton* FontBtn;
     QPushButton* PrintBtn;
     QPushButton* OKBtn;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    void DeleteSelected() override;
 
 private:
     void BuildControls();
     void FormCreate();
-    void FormShow();
-    void ListBoxClick();
-    // The Delete key in the list acts as "Supprimer"; true when it was that key.
-    bool ListBoxKeyDown(const QKeyEvent* event);
     void ListBoxDblClick(QListWidgetItem* item);
-    void SpeedButton1Click();
-    void SpeedButton2Click();
-    void DeleteBtnClick();
     void FontBtnClick();
     void Fill(const QString& title, const std::vector<ListedActivity>& activities);
     void RemoveSelected();
     void ApplyFont(const QFont& font, const QColor& colour);
     QStringList Lines(bool selectedOnly) const;
 
-    AppContext& m_context;
     FontRecord m_fontRecord;
     QColor m_colour;
     bool m_openedEntry = false;
