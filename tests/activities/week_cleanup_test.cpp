@@ -6,7 +6,6 @@
 
 #include "agenda/week_store.h"
 #include "scratch_dir.h"
-#include "text/error.h"
 
 namespace brivonce {
 namespace {
@@ -38,36 +37,13 @@ TEST(CleanupEntries, WeeksInKeyOrderThoseBeforeThisWeekPreselected) {
     for (const Case& c : cases) {
         std::vector<WeekFileEntry> entries = CleanupEntries(dir.path(), c.today);
         ASSERT_EQ(entries.size(), 4u);
-        EXPECT_EQ(entries[0],
-                  (WeekFileEntry{"19971229.SEM", year{1997} / December / 29, c.preselected[0]}));
+        EXPECT_EQ(entries[0], (WeekFileEntry{"19971229.SEM", year{1997} / December / 29, true}));
         EXPECT_EQ(entries[1].fileName, "19980105.SEM");
         for (size_t i = 0; i < entries.size(); ++i) {
             EXPECT_EQ(entries[i].preselected, c.preselected[i]) << entries[i].fileName;
         }
     }
     EXPECT_TRUE(CleanupEntries(dir / "missing", year{1998} / January / 14).empty());
-}
-
-TEST(DeleteWeekFile, DeletesTheEntrysOwnFileAndNamesOneThatStays) {
-    ScratchDir dir;
-    PutWeek(dir.path(), year{1998} / January / 5);
-    PutWeek(dir.path(), year{1998} / January / 12);
-    std::vector<WeekFileEntry> entries = CleanupEntries(dir.path(), year{1998} / January / 14);
-    DeleteWeekFile(dir.path(), entries[1]);
-    EXPECT_TRUE(fs::exists(dir / "19980105.SEM"));
-    EXPECT_FALSE(fs::exists(dir / "19980112.SEM"));
-    EXPECT_NO_THROW(DeleteWeekFile(dir.path(), entries[1]));  // already gone
-
-    // A folder with content in its place cannot be deleted, root or not.
-    fs::remove(dir / "19980105.SEM");
-    fs::create_directories(dir / "19980105.SEM" / "inside");
-    try {
-        DeleteWeekFile(dir.path(), entries[0]);
-        FAIL() << "no error";
-    } catch (const Error& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Impossible de supprimer le fichier " + (dir / "19980105.SEM").string());
-    }
 }
 
 }  // namespace
