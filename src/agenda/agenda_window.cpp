@@ -584,8 +584,10 @@ void TAgend::SetSlot(SlotRef slot, const Slot& value) {
 }
 
 void TAgend::ShowSlot(SlotRef slot) {
-    Grid(slot.day)->SetTopRow(TopSlotRow(slot.day, slot.row - 1));
+    DayGrid* grid = Grid(slot.day);
+    grid->SetTopRow(TopSlotRow(slot.day, slot.row - 1));
     SelectSlotRow(slot);
+    grid->setFocus();
 }
 
 std::optional<year_month_day> TAgend::PickDate(year_month_day initial) {

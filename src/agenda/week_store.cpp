@@ -1,6 +1,8 @@
 #include "agenda/week_store.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #include "text/cp1252.h"
@@ -27,6 +29,27 @@ void SetDefaultLabels(Day& day) {
     }
 }
 
+// Nearly every time label is five characters ended by CR LF ("08:30"): such a
+// line is recognised without a scan for its end, its five bytes tested at once
+// as one number.
+constexpr size_t kLabelLength = 5;
+constexpr uint64_t kEveryByte = 0x01'01'01'01'01'01'01'01;
+constexpr uint64_t kHighBits = 0x80 * kEveryByte;
+
+// The label's five bytes in one number; the three spare bytes hold a letter,
+// which passes every test below whatever the byte order.
+uint64_t LabelBytes(const char* at) {
+    uint64_t bytes = 'A' * kEveryByte;
+    std::memcpy(&bytes, at, kLabelLength);
+    return bytes;
+}
+
+// True when one of the bytes is below 0x20, as CR and LF are (exact: a borrow
+// only starts at such a byte).
+bool HasControlByte(uint64_t bytes) {
+    return ((bytes - 0x20 * kEveryByte) & ~bytes & kHighBits) != 0;
+}
+
 // Feeds lines first..last (0-based) of a week file's content to
 // put(n, bytes, ascii), whichever line break ends them; lines the file lacks and
 // empty lines are not fed. Stops at `last`, so the rest of a long file is never
@@ -39,6 +62,17 @@ void ReadLines(std::string_view bytes, int first, int last, Put put) {
         if (end - at >= 2 && at[0] == '\r' && at[1] == '\n') {
             at += 2;  // most activity lines are empty: skip them without a scan
             continue;
+        }
+        if (static_cast<size_t>(end - at) >= kLabelLength + 2 && at[kLabelLength] == '\r' &&
+            at[kLabelLength + 1] == '\n') {
+            uint64_t label = LabelBytes(at);
+            if (!HasControlByte(label)) {
+                if (n >= first) {
+                    put(n, std::string_view(at, kLabelLength), (label & kHighBits) == 0);
+                }
+                at += kLabelLength + 2;
+                continue;
+            }
         }
         const char* start = at;
         unsigned char high = 0;
@@ -180,6 +214,32 @@ std::optional<Day> LoadDay(const fs::path& dataFolder, year_month_day date) {
     ReadLines(*bytes, first, first + kLinesPerDay - 1,
               [&day](int n, std::string_view line, bool ascii) { PutLine(day, n, line, ascii); });
     return day;
+}
+
+void ForEachActivity(const fs::path& dataFolder, year_month_day date,
+                     const std::function<void(int day, int slot, Slot&& value)>& visit) {
+    auto bytes = ReadWeekFile(WeekFileName(dataFolder, date));
+    if (!bytes) {
+        return;
+    }
+    auto text = [](std::string_view line, bool ascii) {
+        return ascii ? std::string(line) : Cp1252ToUtf8(line);
+    };
+    // Only non-empty lines are fed: a label is kept until its activity line
+    // shows whether the slot has one.
+    int labelLine = -1;
+    std::string_view label;
+    bool labelAscii = true;
+    ReadLines(*bytes, 0, kWeekFileLines - 1, [&](int n, std::string_view line, bool ascii) {
+        if (n % 2 == 0) {
+            labelLine = n;
+            label = line;
+            labelAscii = ascii;
+            return;
+        }
+        Slot value{labelLine == n - 1 ? text(label, labelAscii) : std::string(), text(line, ascii)};
+        visit(n / kLinesPerDay + 1, (n % kLinesPerDay) / 2 + 1, std::move(value));
+    });
 }
 
 void SaveWeek(const fs::path& dataFolder, year_month_day date, const Week& week) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,6 +88,13 @@ Week LoadWeek(const std::filesystem::path& dataFolder, std::chrono::year_month_d
 // for the alarm engine, which re-reads today every minute.
 std::optional<Day> LoadDay(const std::filesystem::path& dataFolder,
                            std::chrono::year_month_day date);
+
+// Calls `visit(day, slot, value)` for every slot of the week holding `date`
+// that has an activity, in file order, reading its file as LoadWeek does; a week
+// without a file has none. Cheaper than LoadWeek for walks over many weeks
+// that only want the activities. Raises Error as LoadWeek.
+void ForEachActivity(const std::filesystem::path& dataFolder, std::chrono::year_month_day date,
+                     const std::function<void(int day, int slot, Slot&& value)>& visit);
 
 // Writes the week holding `date` to its file (336 lines, Windows-1252, CR LF) when
 // it has an activity; otherwise deletes its file, if any, and writes nothing.

@@ -9,8 +9,10 @@ class TChoixD;
 class TConfig;
 class TConfirm;
 class TCourses;
+class TDelete;
 class THSaisie;
 class TMainForm;
+class TPast;
 class TTrayForm;
 
 // The windows created once at start-up. Only app/ (and the tests) know them
@@ -22,6 +24,8 @@ struct AppWindows {
     TChoixD* choixD = nullptr;
     THSaisie* hSaisie = nullptr;
     TConfig* config = nullptr;
+    TDelete* deleteWeeks = nullptr;
+    TPast* past = nullptr;
     TConfirm* confirm = nullptr;
     TAboutBox* aboutBox = nullptr;
     TCourses* courses = nullptr;

@@ -9,6 +9,9 @@
 #include <QTranslator>
 #include <iostream>
 
+#include "activities/activity_list_windows.h"
+#include "activities/past_window.h"
+#include "activities/week_cleanup_dialog.h"
 #include "agenda/agenda_window.h"
 #include "agenda/date_picker_dialog.h"
 #include "agenda/time_dialog.h"
@@ -159,6 +162,11 @@ void Application::CreateWindows() {
     windows.config = Keep(m_windows, new TConfig(m_context));
     m_print = std::make_unique<PrintService>(*m_services.printers, *windows.config);
     m_context.links.print = m_print.get();
+    // The lists of activities and the week file clean-up.
+    windows.deleteWeeks = Keep(m_windows, new TDelete(m_context));
+    windows.past = Keep(m_windows, new TPast(m_context));
+    m_context.links.activityLists =
+        new ActivityListWindows(m_context, windows.past, windows.deleteWeeks);
     windows.confirm = Keep(m_windows, new TConfirm);
     windows.courses = Keep(m_windows, new TCourses(m_context));
     windows.notes = Keep(m_windows, new NotesWindows(m_context, windows.courses));

@@ -324,6 +324,9 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
+    // The windows the commands open were created after this one: the commands
+    // follow them from now on, not only once the menu has been opened.
+    PopupMenu1Popup();
     m_alarm->StartAlignment();
     PlaceWindow();
     // A refused autostart entry is reported but must not keep the program

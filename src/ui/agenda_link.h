@@ -41,7 +41,8 @@ public:
     // Makes the slot's activity the current, selected cell of its grid.
     virtual void SelectSlotRow(SlotRef slot) = 0;
     // The same, after scrolling the slot to the top of its grid as far as the
-    // grid allows (a weekday grid stops at row 18, a weekend grid at row 22).
+    // grid allows (a weekday grid stops at row 18, a weekend grid at row 22),
+    // and the focus to that grid.
     virtual void ShowSlot(SlotRef slot) = 0;
 
     // The start hour as the settings store it ("Heure de début").

@@ -17,7 +17,8 @@ public:
     virtual ~MessageBoxes() = default;
 
     // Shows a modal box and returns the button chosen. Buttons carry the
-    // program's French captions.
+    // program's French captions; "&Oui", "&Non", "Annuler", "&Tout" come in
+    // that order.
     virtual QMessageBox::StandardButton Show(QWidget* parent, Icon icon, const QString& title,
                                              const QString& text,
                                              QMessageBox::StandardButtons buttons);

@@ -171,10 +171,9 @@ private slots:
         // The grids are not refreshed by the clock.
         QCOMPARE(CurrentRow(tuesday), 11);
 
-        // The cross-week operations come with later windows; printing needs
-        // a printer (the test run has none).
-        for (const char* later :
-             {"FindBtn", "SupprBtn", "RepetBtn", "PrintBtn", "ClearBtn", "PastBtn", "AllBtn"}) {
+        // Printing needs a printer (the test run has none); the edits across
+        // weeks come with their own windows.
+        for (const char* later : {"FindBtn", "SupprBtn", "RepetBtn", "PrintBtn"}) {
             QVERIFY2(!agenda->findChild<QToolButton*>(later)->isEnabled(), later);
         }
         QVERIFY(agenda->ConfigBtn->isEnabled());

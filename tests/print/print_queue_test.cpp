@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -19,13 +20,16 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "activities/past_window.h"
 #include "agenda/agenda_window.h"
+#include "agenda/week_store.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
 #include "notes/postit_window.h"
 #include "notes/shopping_list_dialog.h"
 #include "ui/print_link.h"
+#include "ui/qt_dates.h"
 
 using namespace brivonce;
 using namespace brivonce::testing;
@@ -273,11 +277,35 @@ private slots:
         QVERIFY(!text.contains("Piscine"));
     }
 
-    void aPostitAndTheShoppingListPrintUnderTheirTitles() {
+    void listsPostitsAndTheShoppingListPrintUnderTheirTitles() {
         REQUIRE_QUEUE();
         TestRun run(Folder());
         run.printers->names = {kQueue};
         QCOMPARE(run.Start(), StartResult::kRunning);
+        for (int day = 7; day <= 9; ++day) {
+            const char* texts[] = {"Dentiste", "Piscine", "Coiffeur"};
+            StoreSlot(Folder().toStdString(), ToYmd(QDate(2026, 12, day)), 10, "09:00",
+                      texts[day - 7]);
+        }
+        TPast* lists = run.windows().past;
+        QVERIFY(lists->ListAllActivities("Brivonce : liste de toutes les activités"));
+        lists->show();
+        QVERIFY(QTest::qWaitForWindowExposed(lists));
+        lists->ListBox->item(0)->setSelected(true);
+        lists->ListBox->item(2)->setSelected(true);
+        AcceptPrintDialog([](QDialog* dialog) {
+            dialog->findChild<QRadioButton*>("printSelection")->setChecked(true);
+        });
+        PrintedJobs listed;
+        QTest::mouseClick(lists->PrintBtn, Qt::LeftButton);
+        QList<Job> listJobs = listed.Finished(1);
+        QCOMPARE(listJobs.size(), 1);
+        QCOMPARE(listJobs[0].title, QString::fromUtf8("Brivonce : liste d'activités"));
+        QString listText = Text(listed.File(listJobs[0]));
+        QVERIFY2(listText.contains("Coiffeur") && !listText.contains("Piscine"),
+                 qPrintable(listText));
+        lists->hide();
+
         run.windows().notes->NewPostit();
         Tpostit* note = run.windows().notes->Postits().back().get();
         note->Memo->setPlainText("Appeler Louise");
