@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "activities/activity_edits.h"
 #include "agenda/agenda_window.h"
 #include "agenda/date_picker_dialog.h"
 #include "agenda/time_dialog.h"
@@ -140,6 +141,14 @@ void Application::CreateWindows() {
     windows.confirm = Keep(m_windows, new TConfirm);
     windows.aboutBox = Keep(m_windows, new TAboutBox);
     m_context.links.aboutBox = windows.aboutBox;
+    // Repetition, deletion and search over the week files.
+    m_activityEdits = std::make_unique<ActivityEdits>(m_context);
+    m_context.links.activityEdits = windows.activityEdits = m_activityEdits.get();
+    windows.repet = m_activityEdits->Repet();
+    windows.wait = m_activityEdits->Wait();
+    windows.suppr = m_activityEdits->Suppr();
+    windows.per = m_activityEdits->Per();
+    windows.find = m_activityEdits->Find();
 }
 
 void Application::End() {

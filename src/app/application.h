@@ -17,6 +17,7 @@
 
 namespace brivonce {
 
+class ActivityEdits;
 class SingleInstanceGuard;
 class TerminationSignals;
 
@@ -62,6 +63,7 @@ private:
     std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignals> m_signals;
     std::vector<std::unique_ptr<QWidget>> m_windows;  // destroyed in reverse order
+    std::unique_ptr<ActivityEdits> m_activityEdits;
     bool m_ended = false;
 };
 
