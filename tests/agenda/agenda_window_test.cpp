@@ -30,22 +30,6 @@ const QColor kSundayGreen(166, 249, 151);
 const QColor kHolidayPink(242, 191, 241);
 const QColor kTodayCyan(160, 241, 245);
 
-// Runs `action` on the next modal window of type T, once the current call
-// blocks in it (the agenda itself may already be the active modal window).
-template <typename T>
-void OnModal(std::function<void(T*)> action) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
-}
-
 // Types into whatever has the focus, as the keyboard does.
 void Type(const QString& text) {
     for (QChar c : text) {

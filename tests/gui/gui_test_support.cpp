@@ -81,10 +81,15 @@ void ScratchDataFolder::StartTest() {
 }
 
 void OnNextModal(std::function<void(QWidget*)> action) {
+    OnModalWhere([](QWidget*) { return true; }, std::move(action));
+}
+
+void OnModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> action) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QObject::connect(timer, &QTimer::timeout, [timer, wanted, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && wanted(modal)) {
             timer->stop();
             timer->deleteLater();
             action(modal);

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -128,6 +129,17 @@ private:
 
 // Runs `action` on the next modal window once the current call blocks in it.
 void OnNextModal(std::function<void(QWidget*)> action);
+
+// Runs `action` on the first active modal window that `wanted` accepts.
+void OnModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> action);
+
+// Runs `action` on the next modal window of type T, once the current call
+// blocks in it (another window may already be the active modal one).
+template <typename T>
+void OnModal(std::function<void(T*)> action) {
+    OnModalWhere([](QWidget* modal) { return qobject_cast<T*>(modal) != nullptr; },
+                 [action](QWidget* modal) { action(qobject_cast<T*>(modal)); });
+}
 
 // Writes `bytes` to `folder`/`name`, creating the folder.
 void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes);
