@@ -1,5 +1,7 @@
 #include "activities/deletion.h"
 
+#include "text/cp1252.h"
+
 namespace brivonce {
 
 using namespace std::chrono;
@@ -30,7 +32,12 @@ int DeleteOccurrences(const std::filesystem::path& dataFolder,
         }
         return changed;
     };
-    return EditWeeks(dataFolder, WeekFileMondays(weekFiles), erase, progress);
+    // Most files do not hold the text at all: they are not even parsed.
+    std::string bytesOfText = Utf8ToCp1252(reference.text);
+    auto mayHold = [&](std::string_view bytes) {
+        return bytes.find(bytesOfText) != std::string_view::npos;
+    };
+    return EditWeeks(dataFolder, WeekFileMondays(weekFiles), erase, progress, mayHold);
 }
 
 }  // namespace brivonce

@@ -3,14 +3,19 @@
 #include <algorithm>
 
 #include "agenda/week_store.h"
+#include "text/cp1252.h"
 
 namespace brivonce {
 namespace {
 
 using namespace std::chrono;
 
-char UpperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// The letters a to z upper-cased, nothing else: accented letters keep their
+// case in UTF-8 and in Windows-1252 alike.
+void UpperAscii(std::string& text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
 }
 
 SearchPosition After(std::size_t week, int day, int slot) {
@@ -23,30 +28,35 @@ SearchPosition After(std::size_t week, int day, int slot) {
     return {week + 1, 1, 1};
 }
 
-bool ContainsUpperAscii(std::string_view text, std::string_view upperNeedle) {
-    return std::search(text.begin(), text.end(), upperNeedle.begin(), upperNeedle.end(),
-                       [](char a, char b) { return UpperAscii(a) == b; }) != text.end();
-}
-
 }  // namespace
 
 std::optional<SearchMatch> FindText(const std::filesystem::path& dataFolder,
                                     const std::vector<std::string>& weekFiles, SearchPosition from,
                                     std::string_view text) {
     std::string needle(text);
-    std::transform(needle.begin(), needle.end(), needle.begin(),
-                   [](char c) { return UpperAscii(c); });
+    UpperAscii(needle);
+    std::string needleBytes = Utf8ToCp1252(needle);
     for (std::size_t index = from.week; index < weekFiles.size(); ++index) {
         std::optional<year_month_day> monday = WeekFileMonday(weekFiles[index]);
-        if (!monday) {
+        std::optional<std::string> bytes;
+        if (monday) {
+            bytes = ReadWeekBytes(dataFolder, *monday);
+        }
+        if (!bytes) {
+            continue;  // gone since the list was made
+        }
+        // Upper-cased as a whole, the file is only parsed when it holds the
+        // text somewhere, and its activities come out upper-cased.
+        UpperAscii(*bytes);
+        if (bytes->find(needleBytes) == std::string::npos) {
             continue;
         }
-        Week week = LoadWeek(dataFolder, *monday);
+        Week week = ParseWeek(*bytes);
         bool atStart = index == from.week;
         for (int day = atStart ? from.day : 1; day <= kDaysPerWeek; ++day) {
             int first = atStart && day == from.day ? from.slot : 1;
             for (int slot = first; slot <= kSlotsPerDay; ++slot) {
-                if (ContainsUpperAscii(week.At(day, slot).text, needle)) {
+                if (week.At(day, slot).text.find(needle) != std::string::npos) {
                     return SearchMatch{sys_days{*monday} + days{day - 1}, slot,
                                        After(index, day, slot)};
                 }

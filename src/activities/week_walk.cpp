@@ -4,12 +4,15 @@ namespace brivonce {
 
 int EditWeeks(const std::filesystem::path& dataFolder,
               const std::vector<std::chrono::year_month_day>& mondays, const WeekEdit& edit,
-              const WalkProgress& progress) {
+              const WalkProgress& progress, const WeekFileFilter& worthLoading) {
     int done = 0;
     for (std::size_t index = 0; index < mondays.size(); ++index) {
-        Week week = LoadWeek(dataFolder, mondays[index]);
-        if (edit(index, mondays[index], week)) {
-            SaveWeek(dataFolder, mondays[index], week);
+        std::optional<std::string> bytes = ReadWeekBytes(dataFolder, mondays[index]);
+        if (!bytes || !worthLoading || worthLoading(*bytes)) {
+            Week week = bytes ? ParseWeek(*bytes) : Week();
+            if (edit(index, mondays[index], week)) {
+                SaveWeek(dataFolder, mondays[index], week);
+            }
         }
         ++done;
         if (!progress(done)) {

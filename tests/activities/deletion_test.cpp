@@ -17,7 +17,7 @@ constexpr auto kAlways = [](int) { return true; };
 class DeleteOccurrencesTest : public ::testing::Test {
 protected:
     ScratchDir dir;
-    const Slot choir{"18:00", "Chorale"};
+    const Slot choir{"18:00", "Chorale à l'église"};
 
     // The weekly 18:00 choir from Monday 4 May 2026 to Monday 1 June 2026, and
     // beside it what is no occurrence: another time, another letter case.
@@ -26,8 +26,8 @@ protected:
                         GroupByWeek(RepetitionDates(
                             {2026y / May / 4, 2026y / June / 1, RepeatUnit::kWeek, 1, false})),
                         19, choir, kAlways);
-        StoreSlot(dir.path(), 2026y / May / 13, 19, "18:30", "Chorale");
-        StoreSlot(dir.path(), 2026y / May / 14, 19, "18:00", "chorale");
+        StoreSlot(dir.path(), 2026y / May / 13, 19, "18:30", choir.text);
+        StoreSlot(dir.path(), 2026y / May / 14, 19, "18:00", "chorale à l'église");
     }
     std::vector<std::string> Files() { return ListWeekFiles(dir.path()); }
     Slot At(year_month_day date) { return LoadWeek(dir.path(), date).At(DayNumber(date), 19); }
@@ -41,8 +41,8 @@ TEST_F(DeleteOccurrencesTest, EveryOccurrenceGoesAndOnlyOccurrences) {
     fs::last_write_time(untouched, old);
 
     EXPECT_EQ(DeleteOccurrences(dir.path(), Files(), choir, std::nullopt, kAlways), 6);
-    EXPECT_EQ(At(2026y / May / 13), Slot({"18:30", "Chorale"}));
-    EXPECT_EQ(At(2026y / May / 14), Slot({"18:00", "chorale"}));
+    EXPECT_EQ(At(2026y / May / 13), Slot({"18:30", choir.text}));
+    EXPECT_EQ(At(2026y / May / 14), Slot({"18:00", "chorale à l'église"}));
     EXPECT_EQ(At(2026y / May / 4), Slot({"18:00", ""}));
     // The weeks left with nothing lose their file.
     EXPECT_EQ(Files(), (std::vector<std::string>{"20260511.SEM", "20260608.SEM"}));
@@ -50,8 +50,8 @@ TEST_F(DeleteOccurrencesTest, EveryOccurrenceGoesAndOnlyOccurrences) {
 }
 
 TEST_F(DeleteOccurrencesTest, APeriodKeepsItsBoundsAndTheRest) {
-    StoreSlot(dir.path(), 2026y / May / 15, 19, "18:00", "Chorale");
-    StoreSlot(dir.path(), 2026y / May / 16, 19, "18:00", "Chorale");
+    StoreSlot(dir.path(), 2026y / May / 15, 19, choir.label, choir.text);
+    StoreSlot(dir.path(), 2026y / May / 16, 19, choir.label, choir.text);
     DatePeriod firstHalf{2026y / May / 1, 2026y / May / 15};
     DeleteOccurrences(dir.path(), Files(), choir, firstHalf, kAlways);
     EXPECT_EQ(At(2026y / May / 4).text, "");
