@@ -15,6 +15,7 @@ namespace {
 using namespace std::chrono;
 
 constexpr QSize kButtonSize(80, 25);
+constexpr QSize kOkSize(75, 25);
 constexpr QSize kLabelSize(90, 25);
 constexpr int kGap = 6;
 
@@ -33,24 +34,33 @@ DateRangeDialog::DateRangeDialog(AppContext& context, QWidget* parent)
     Label1 = DateLabel("Label1", this);
     ToBtn = Named<QPushButton>("ToBtn", QString::fromUtf8("Jusqu'à :"), this);
     Label2 = DateLabel("Label2", this);
-    for (QPushButton* button : {FromBtn, ToBtn}) {
+    OKBtn = Named<QPushButton>("OKBtn", QStringLiteral("OK"), this);
+    OKBtn->setDefault(true);
+    CancelBtn = Named<QPushButton>("CancelBtn", QStringLiteral("Annuler"), this);
+    for (QPushButton* button : {FromBtn, ToBtn, CancelBtn}) {
         button->setAutoDefault(false);
     }
     connect(FromBtn, &QPushButton::clicked, this, [this] { FromBtnClick(Label1); });
     connect(ToBtn, &QPushButton::clicked, this, [this] { FromBtnClick(Label2); });
+    connect(OKBtn, &QPushButton::clicked, this, &DateRangeDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &DateRangeDialog::reject);
 }
 
-void DateRangeDialog::PlaceDates(QPoint from, QPoint to) {
+void DateRangeDialog::Place(QPoint from, QPoint to, QPoint ok) {
     const QPoint labelOffset(kButtonSize.width() + kGap, 0);
     FromBtn->setGeometry(QRect(from, kButtonSize));
     Label1->setGeometry(QRect(from + labelOffset, kLabelSize));
     ToBtn->setGeometry(QRect(to, kButtonSize));
     Label2->setGeometry(QRect(to + labelOffset, kLabelSize));
+    OKBtn->setGeometry(QRect(ok, kOkSize));
+    CancelBtn->setGeometry(QRect(ok + QPoint(kOkSize.width() + 13, 0), kOkSize));
 }
 
-void DateRangeDialog::SetDates(year_month_day date) {
+bool DateRangeDialog::Open(year_month_day date) {
     m_dates = {date, date};
     ShowDates();
+    OKBtn->setFocus();
+    return exec() == QDialog::Accepted;
 }
 
 void DateRangeDialog::FromBtnClick(QLabel* label) {

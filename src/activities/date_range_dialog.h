@@ -12,27 +12,30 @@ namespace brivonce {
 
 struct AppContext;
 
-// The two date buttons "Depuis :" and "Jusqu'à :" of the repeat and period
-// dialogs, each beside the label that shows its date. A date is chosen in the
-// agenda's date picker; the first date is never after the last.
+// What the repeat and period dialogs share: the two date buttons "Depuis :"
+// and "Jusqu'à :", each beside the label that shows its date, and "OK" and
+// "Annuler". A date is chosen in the agenda's date picker; the first date is
+// never after the last.
 class DateRangeDialog : public QDialog {
     Q_OBJECT
 public:
     DateRangeDialog(AppContext& context, QWidget* parent);
 
-    // Both dates, before the dialog is shown.
-    void SetDates(std::chrono::year_month_day date);
+    // Shows the dialog modally with both dates on `date`; true on "OK".
+    bool Open(std::chrono::year_month_day date);
     DatePeriod Dates() const { return m_dates; }
 
     QPushButton* FromBtn;
     QLabel* Label1;
     QPushButton* ToBtn;
     QLabel* Label2;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
 
 protected:
-    // Puts the buttons side by side from `from` and from `to`, each label
-    // right of its button.
-    void PlaceDates(QPoint from, QPoint to);
+    // Puts the date buttons at `from` and `to`, each label right of its
+    // button, and "OK" at `ok` with "Annuler" right of it.
+    void Place(QPoint from, QPoint to, QPoint ok);
 
 private:
     // Shared by both buttons: picks the date of the button's label.

@@ -5,8 +5,6 @@
 
 #include "activities/date_range_dialog.h"
 
-class QPushButton;
-
 namespace brivonce {
 
 // The period dialog: between which dates the occurrences of an activity are
@@ -19,9 +17,6 @@ public:
     // Shows the dialog modally with both dates on `date`; the period chosen,
     // or nullopt when it is cancelled.
     std::optional<DatePeriod> AskPeriod(std::chrono::year_month_day date);
-
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
 };
 
 }  // namespace brivonce

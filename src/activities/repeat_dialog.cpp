@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <climits>
 
@@ -41,25 +40,11 @@ TRepet::TRepet(AppContext& context, QWidget* parent) : DateRangeDialog(context, 
     Label4->setGeometry(293, 14, 62, 22);
     SpinButton = Named<brivonce::SpinButton>("SpinButton", this);
     SpinButton->setGeometry(357, 12, 17, 26);
-    PlaceDates(QPoint(207, 50), QPoint(207, 82));
-
-    OKBtn = Named<QPushButton>("OKBtn", QStringLiteral("OK"), this);
-    OKBtn->setGeometry(226, 132, 75, 25);
-    OKBtn->setDefault(true);
-    CancelBtn = Named<QPushButton>("CancelBtn", QStringLiteral("Annuler"), this);
-    CancelBtn->setGeometry(314, 132, 75, 25);
+    Place(QPoint(207, 50), QPoint(207, 82), QPoint(226, 132));
 
     connect(SpinButton, &brivonce::SpinButton::UpClick, this, &TRepet::SpinButtonUpClick);
     connect(SpinButton, &brivonce::SpinButton::DownClick, this, &TRepet::SpinButtonDownClick);
-    connect(OKBtn, &QPushButton::clicked, this, &TRepet::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &TRepet::reject);
     ShowInterval();
-}
-
-bool TRepet::Open(std::chrono::year_month_day date) {
-    SetDates(date);
-    OKBtn->setFocus();
-    return exec() == QDialog::Accepted;
 }
 
 Repetition TRepet::Choice() const {

@@ -8,7 +8,6 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace brivonce {
@@ -24,8 +23,6 @@ class TRepet : public DateRangeDialog {
 public:
     explicit TRepet(AppContext& context, QWidget* parent = nullptr);
 
-    // Shows the dialog modally with both dates on `date`; true on "OK".
-    bool Open(std::chrono::year_month_day date);
     // The choices, after "OK".
     Repetition Choice() const;
 
@@ -38,8 +35,6 @@ public:
     QLabel* Label3;
     QLabel* Label4;
     brivonce::SpinButton* SpinButton;
-    QPushButton* OKBtn;
-    QPushButton* CancelBtn;
 
 private:
     void SpinButtonUpClick();

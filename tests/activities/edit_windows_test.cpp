@@ -75,17 +75,9 @@ private:
         return run.boxes->shown.isEmpty() ? QString() : run.boxes->shown.last().text;
     }
 
-    // Starts the program on Tuesday 8 December 2026 and shows the agenda.
+    // The program started on Tuesday 8 December 2026, the agenda shown.
     TAgend* Open(TestRun& run) {
-        run.clock->now = QDateTime(QDate(2026, 12, 8), QTime(10, 0));
-        if (run.Start() != StartResult::kRunning) {
-            return nullptr;
-        }
-        TAgend* agenda = run.windows().agend;
-        agenda->DisplayWeek(agenda->DisplayedMonday());
-        agenda->show();
-        agenda->activateWindow();
-        return QTest::qWaitForWindowActive(agenda) ? agenda : nullptr;
+        return OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
     }
 
 private slots:

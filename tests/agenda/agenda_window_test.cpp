@@ -79,22 +79,6 @@ private:
         return lines;
     }
 
-    // Starts the program at `now` and opens the agenda as the memo window does,
-    // without a nested event loop.
-    TAgend* Open(TestRun& run, QDateTime now) {
-        run.clock->now = now;
-        if (run.Start() != StartResult::kRunning) {
-            return nullptr;
-        }
-        TAgend* agenda = run.windows().agend;
-        agenda->DisplayWeek(agenda->DisplayedMonday());
-        agenda->show();
-        agenda->activateWindow();
-        if (!QTest::qWaitForWindowActive(agenda)) {
-            return nullptr;
-        }
-        return agenda;
-    }
     void Choose(QComboBox* box, const QString& text) {
         int index = box->findText(text);
         QVERIFY2(index >= 0, qPrintable(text));
@@ -167,7 +151,7 @@ private slots:
 
     void captionFollowsTheNameDayMode() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 3, 3), QTime(8, 5)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 3, 3), QTime(8, 5)));
         QVERIFY(agenda);
         QCOMPARE(agenda->windowTitle(), QString::fromUtf8(" mardi 3 mars 2026 - 08:05 - Guénolé"));
         agenda->SetNameDayMode(NameDayMode::kNone);
@@ -184,7 +168,7 @@ private slots:
 
     void holidaysArePinkUnlessToday() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         for (NameDayMode mode : {NameDayMode::kNone, NameDayMode::kAllDays}) {
             agenda->SetNameDayMode(mode);
@@ -219,7 +203,7 @@ private slots:
                   "[Options]\r\nHeure de d\xe9"
                   "but=21\r\n");
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         QCOMPARE(agenda->ComboBox->currentText(), QString("21:00"));
         QTest::mouseClick(agenda->NYBtn, Qt::LeftButton);
@@ -249,7 +233,7 @@ private slots:
                   "[Options]\r\nHeure de d\xe9"
                   "but=40\r\n");
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         QCOMPARE(agenda->ComboBox->currentIndex(), -1);
         QCOMPARE(agenda->StartHourIndex(), 40);  // written back as it was read
@@ -261,7 +245,7 @@ private slots:
 
     void weekNumberInputIsBoundedByTheWeeksOfTheYear() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         auto answer = [agenda](const QString& text) {
             OnModal<QInputDialog>([text](QInputDialog* box) {
@@ -311,7 +295,7 @@ private slots:
 
     void movingLeavesFilesOnlyForWeeksWithActivities() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         QTest::mouseClick(agenda->NYBtn, Qt::LeftButton);
         QCOMPARE(agenda->DisplayedMonday(), 2026y / December / 14);
@@ -346,7 +330,7 @@ private slots:
 
     void aLabelClickSetsTheAlarmTimeThenEditsTheActivity() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         DayGrid* wednesday = agenda->StringGrid3;
 
@@ -440,7 +424,7 @@ private slots:
 
     void closingSavesTextStillBeingTyped() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         agenda->StringGrid6->setFocus();
         agenda->SelectSlotRow(agenda->StringGrid6, 22);
@@ -458,7 +442,7 @@ private slots:
 
     void calendarButtonGoesToThePickedDay() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         agenda->StringGrid1->SetCell(1, 9, "Banque");
         OnModal<TChoixD>([](TChoixD* picker) {
@@ -492,7 +476,7 @@ private slots:
 
     void feastListJumpsInTheDisplayedYear() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         QCOMPARE(agenda->ComboBox1->count(), 379);
         QCOMPARE(agenda->ComboBox1->itemText(0), QString("Abel"));
@@ -528,7 +512,7 @@ private slots:
 
     void failuresAreReportedAndTheWeekStays() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         // A folder where the next week's file should be: it cannot be read.
         QVERIFY(QDir().mkpath(WeekFile(QDate(2026, 12, 14))));
@@ -552,7 +536,7 @@ private slots:
 
     void displayWeekTime() {
         TestRun run(Folder());
-        TAgend* agenda = Open(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
         QVERIFY(agenda);
         StoreSlot(Folder().toStdString(), 2026y / December / 9, 12, "11:15", "Rendez-vous");
         QBENCHMARK {

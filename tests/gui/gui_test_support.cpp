@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "agenda/agenda_window.h"
+
 namespace brivonce::testing {
 namespace {
 
@@ -96,6 +98,18 @@ void OnModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidg
         }
     });
     timer->start();
+}
+
+TAgend* OpenAgenda(TestRun& run, QDateTime now) {
+    run.clock->now = now;
+    if (run.Start() != StartResult::kRunning) {
+        return nullptr;
+    }
+    TAgend* agenda = run.windows().agend;
+    agenda->DisplayWeek(agenda->DisplayedMonday());
+    agenda->show();
+    agenda->activateWindow();
+    return QTest::qWaitForWindowActive(agenda) ? agenda : nullptr;
 }
 
 void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes) {

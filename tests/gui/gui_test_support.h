@@ -14,6 +14,10 @@
 #include "app/application.h"
 #include "text/error.h"
 
+namespace brivonce {
+class TAgend;
+}
+
 namespace brivonce::testing {
 
 // Answers message boxes from a script instead of showing them, and records
@@ -140,6 +144,10 @@ void OnModal(std::function<void(T*)> action) {
     OnModalWhere([](QWidget* modal) { return qobject_cast<T*>(modal) != nullptr; },
                  [action](QWidget* modal) { action(qobject_cast<T*>(modal)); });
 }
+
+// Starts the program at `now` and shows the agenda as the memo window opens
+// it, but without a nested event loop; nullptr when either fails.
+TAgend* OpenAgenda(TestRun& run, QDateTime now);
 
 // Writes `bytes` to `folder`/`name`, creating the folder.
 void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes);
