@@ -1,6 +1,7 @@
 #include "activities/search.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "agenda/week_store.h"
 #include "text/cp1252.h"
@@ -10,12 +11,31 @@ namespace {
 
 using namespace std::chrono;
 
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // The letters a to z upper-cased, nothing else: accented letters keep their
-// case in UTF-8 and in Windows-1252 alike.
+// case in UTF-8 and in Windows-1252 alike. A search runs this over every week
+// file, so it takes eight bytes at a time: in each byte of a word, the high
+// bit of `fromA` is set from 'a' (0x61) up and that of `pastZ` from 0x7B up;
+// a byte between the two that is ASCII loses 0x20.
 void UpperAscii(std::string& text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
+    constexpr std::uint64_t kEach = 0x0101010101010101;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        std::uint64_t low7 = word & (0x7F * kEach);
+        std::uint64_t fromA = low7 + (0x80 - 'a') * kEach;
+        std::uint64_t pastZ = low7 + (0x80 - 'z' - 1) * kEach;
+        std::uint64_t lower = fromA & ~pastZ & ~word & (0x80 * kEach);
+        word -= lower >> 2;
+        std::memcpy(text.data() + i, &word, 8);
+    }
+    for (; i < text.size(); ++i) {
+        text[i] = UpperAscii(text[i]);
+    }
 }
 
 SearchPosition After(std::size_t week, int day, int slot) {
