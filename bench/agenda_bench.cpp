@@ -8,6 +8,7 @@
 #include "agenda/french_calendar.h"
 #include "agenda/ics_export.h"
 #include "agenda/week_store.h"
+#include "realistic_week.h"
 #include "scratch_dir.h"
 
 namespace brivonce {
@@ -17,23 +18,6 @@ using namespace std::chrono;
 namespace fs = std::filesystem;
 
 const year_month_day kMonday = year{2026} / December / 7;
-
-// A busy week: a dozen appointments, some with moved times and accented text.
-Week RealisticWeek() {
-    Week week;
-    const char* texts[] = {
-        "Dentiste", "Réunion d'équipe",    "Piscine avec les enfants", "Appeler Mme Lefèvre",
-        "Courses",  "Déjeuner chez Hélène"};
-    for (int day = 1; day <= kDaysPerWeek; ++day) {
-        for (int slot : {9, 11, 15, 19}) {
-            if ((day + slot) % 3 != 0) {
-                week.At(day, slot).text = texts[(day * slot) % 6];
-            }
-        }
-        week.At(day, 15).label = "14:30";
-    }
-    return week;
-}
 
 struct WeekFolder {
     testing::ScratchDir dir;

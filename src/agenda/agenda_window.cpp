@@ -95,10 +95,14 @@ std::optional<QString> AskText(QWidget* parent, const QString& caption, const QS
 class GridsDisabled {
 public:
     explicit GridsDisabled(std::span<DayGrid* const> grids) : m_grids(grids) {
+        // Found before any is disabled: disabling the focused grid passes
+        // the focus on to the next one.
         for (DayGrid* grid : m_grids) {
             if (grid->hasFocus()) {
                 m_focused = grid;
             }
+        }
+        for (DayGrid* grid : m_grids) {
             grid->setEnabled(false);
         }
     }
@@ -275,6 +279,10 @@ bool DayGrid::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == viewport() && rowAt(y) >= 0) {
         emit MouseDown(press->button(), 1, rowAt(y) + 1);
+        // The right button repeats the activity, which selects its row
+        // itself; the grid's own selection would land on whatever row is
+        // under the pointer once the week is shown again.
+        return press->button() == Qt::RightButton;
     }
     return QTableWidget::eventFilter(watched, event);
 }

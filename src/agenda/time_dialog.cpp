@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include "agenda/time_text.h"
 #include "ui/dialog_frame.h"
@@ -21,15 +19,6 @@ const QString kTimeMask = QStringLiteral("09:99;_");
 const QColor kEditColour(163, 239, 248);
 constexpr int kHourEnd = 3;  // the caret position after "hh:"
 
-QToolButton* ArrowButton(const char* name, Qt::ArrowType arrow) {
-    auto* button = Named<QToolButton>(name);
-    button->setArrowType(arrow);
-    button->setAutoRepeat(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    return button;
-}
-
 QFont EditFont() {
     QFont font("Sans Serif");
     font.setStyleHint(QFont::SansSerif);
@@ -39,18 +28,6 @@ QFont EditFont() {
 }
 
 }  // namespace
-
-SpinButton::SpinButton(QWidget* parent) : QWidget(parent) {
-    m_up = ArrowButton("UpButton", Qt::UpArrow);
-    m_down = ArrowButton("DownButton", Qt::DownArrow);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_up);
-    layout->addWidget(m_down);
-    connect(m_up, &QToolButton::clicked, this, &SpinButton::UpClick);
-    connect(m_down, &QToolButton::clicked, this, &SpinButton::DownClick);
-}
 
 THSaisie::THSaisie(QWidget* parent) : QDialog(parent) {
     setObjectName("HSaisie");

@@ -4,30 +4,13 @@
 #include <QString>
 #include <string>
 
+#include "ui/spin_button.h"
+
 class QFrame;
 class QLineEdit;
 class QPushButton;
-class QToolButton;
 
 namespace brivonce {
-
-// An up/down pair of arrow buttons, held down to repeat.
-class SpinButton : public QWidget {
-    Q_OBJECT
-public:
-    explicit SpinButton(QWidget* parent = nullptr);
-
-    QToolButton* UpButton() const { return m_up; }
-    QToolButton* DownButton() const { return m_down; }
-
-signals:
-    void UpClick();
-    void DownClick();
-
-private:
-    QToolButton* m_up;
-    QToolButton* m_down;
-};
 
 // The alarm-time dialog: edits one time of day "hh:mm". Created once and
 // reused; each showing starts from the label the caller sets.

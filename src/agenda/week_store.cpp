@@ -193,12 +193,17 @@ fs::path WeekFileName(const fs::path& dataFolder, year_month_day date) {
 }
 
 Week LoadWeek(const fs::path& dataFolder, year_month_day date) {
-    auto bytes = ReadWeekFile(WeekFileName(dataFolder, date));
-    if (!bytes) {
-        return Week();
-    }
+    auto bytes = ReadWeekBytes(dataFolder, date);
+    return bytes ? ParseWeek(*bytes) : Week();
+}
+
+std::optional<std::string> ReadWeekBytes(const fs::path& dataFolder, year_month_day date) {
+    return ReadWeekFile(WeekFileName(dataFolder, date));
+}
+
+Week ParseWeek(std::string_view bytes) {
     Week week{Week::Blank{}};  // lines the file lacks stay empty
-    ReadLines(*bytes, 0, kWeekFileLines - 1, [&week](int n, std::string_view line, bool ascii) {
+    ReadLines(bytes, 0, kWeekFileLines - 1, [&week](int n, std::string_view line, bool ascii) {
         PutLine(week.m_days[n / kLinesPerDay], n, line, ascii);
     });
     return week;

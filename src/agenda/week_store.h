@@ -49,7 +49,7 @@ private:
     // Every slot empty, labels included: what a week file's missing lines give.
     struct Blank {};
     explicit Week(Blank) {}
-    friend Week LoadWeek(const std::filesystem::path& dataFolder, std::chrono::year_month_day date);
+    friend Week ParseWeek(std::string_view bytes);
 
     std::array<Day, kDaysPerWeek> m_days;
 };
@@ -82,6 +82,14 @@ std::filesystem::path WeekFileName(const std::filesystem::path& dataFolder,
 // missing lines read as empty texts (labels included). Raises Error
 // ("Impossible d'ouvrir le fichier ...") when the file exists but cannot be read.
 Week LoadWeek(const std::filesystem::path& dataFolder, std::chrono::year_month_day date);
+
+// The two halves of LoadWeek, for the walks over every week file that look for
+// one text: the file's bytes (Windows-1252), nullopt when the week has no file,
+// raising Error as LoadWeek does; and those bytes read as a week. A walk can
+// skip the reading of a file whose bytes cannot hold what it looks for.
+std::optional<std::string> ReadWeekBytes(const std::filesystem::path& dataFolder,
+                                         std::chrono::year_month_day date);
+Week ParseWeek(std::string_view bytes);
 
 // The 24 slots of `date`'s own day, read the same way as LoadWeek; nullopt when
 // the week has no file (callers that just display can use DefaultDay()). Meant

@@ -2,6 +2,7 @@
 
 namespace brivonce {
 
+class ActivityEdits;
 class NotesWindows;
 class TAboutBox;
 class TAgend;
@@ -10,10 +11,15 @@ class TConfig;
 class TConfirm;
 class TCourses;
 class TDelete;
+class TFind;
 class THSaisie;
 class TMainForm;
 class TPast;
+class TPer;
+class TRepet;
+class TSuppr;
 class TTrayForm;
+class TWait;
 
 // The windows created once at start-up. Only app/ (and the tests) know them
 // all; the windows reach each other through AppContext's links.
@@ -30,6 +36,13 @@ struct AppWindows {
     TAboutBox* aboutBox = nullptr;
     TCourses* courses = nullptr;
     NotesWindows* notes = nullptr;  // and the post-its
+    // Repetition, deletion and search: the dialogs ActivityEdits owns.
+    ActivityEdits* activityEdits = nullptr;
+    TRepet* repet = nullptr;
+    TWait* wait = nullptr;
+    TSuppr* suppr = nullptr;
+    TPer* per = nullptr;
+    TFind* find = nullptr;
 };
 
 }  // namespace brivonce

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <iostream>
 
+#include "activities/activity_edits.h"
 #include "activities/activity_list_windows.h"
 #include "activities/past_window.h"
 #include "activities/week_cleanup_dialog.h"
@@ -173,6 +174,14 @@ void Application::CreateWindows() {
     m_context.links.notes = windows.notes;
     windows.aboutBox = Keep(m_windows, new TAboutBox);
     m_context.links.aboutBox = windows.aboutBox;
+    // Repetition, deletion and search over the week files.
+    m_activityEdits = std::make_unique<ActivityEdits>(m_context);
+    m_context.links.activityEdits = windows.activityEdits = m_activityEdits.get();
+    windows.repet = m_activityEdits->Repet();
+    windows.wait = m_activityEdits->Wait();
+    windows.suppr = m_activityEdits->Suppr();
+    windows.per = m_activityEdits->Per();
+    windows.find = m_activityEdits->Find();
 }
 
 void Application::End() {

@@ -18,6 +18,7 @@
 
 namespace brivonce {
 
+class ActivityEdits;
 struct CommandLine;
 class PrintLink;
 class SingleInstanceGuard;
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<TerminationSignals> m_signals;
     std::unique_ptr<PrintLink> m_print;
     std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
+    std::unique_ptr<ActivityEdits> m_activityEdits;
     bool m_ended = false;
 };
 

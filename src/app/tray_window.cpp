@@ -15,6 +15,7 @@
 #include "ui/app_context.h"
 #include "ui/guarded.h"
 #include "ui/message_boxes.h"
+#include "ui/walk_guard.h"
 
 namespace brivonce {
 
@@ -69,7 +70,9 @@ void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
 }
 
 void TTrayForm::BlockedTrayClick(Qt::MouseButton button) {
-    if (button == Qt::RightButton) {
+    // During a walk over the week files no command may start: the menu stays
+    // shut, and a click only brings the progress dialog to the front.
+    if (button == Qt::RightButton && !WalkGuard::Active()) {
         RxTrayIcon1->contextMenu()->popup(QCursor::pos());
     } else if (button == Qt::LeftButton) {
         RxTrayIcon1Click(QSystemTrayIcon::Trigger);

@@ -22,16 +22,6 @@ namespace {
 // Wednesday 14 January 1998, in the afternoon.
 const QDateTime kNow(QDate(1998, 1, 14), QTime(15, 10));
 
-// Runs `action` on the window of type T once it is the active modal window.
-template <typename T>
-void OnModal(std::function<void(T*)> action) {
-    OnNextModal([action](QWidget* modal) {
-        auto* window = qobject_cast<T*>(modal);
-        QVERIFY2(window, "another window is modal");
-        action(window);
-    });
-}
-
 QStringList Texts(const QListWidget* list, bool selectedOnly = false) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row) {

@@ -15,6 +15,8 @@
 #include "app/tray_window.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
+#include "platform/blocked_clicks.h"
+#include "ui/walk_guard.h"
 
 using namespace brivonce;
 using namespace brivonce::testing;
@@ -306,6 +308,23 @@ private slots:
         TAboutBox* about = run.windows().aboutBox;
         QCOMPARE(about->Comments->text(), QString(" pour Linux"));
         QCOMPARE(about->Version->text(), QString("Version 3.0 - %1 bits").arg(sizeof(void*) * 8));
+    }
+
+    // Clicks Qt drops on the tray while a modal window is open: the menu still
+    // opens, except during a walk over the week files.
+    void blockedTrayClicksOpenTheMenuButNotDuringAWalk() {
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        auto* clicks = run.windows().trayForm->findChild<BlockedClicks*>();
+        QMenu* menu = run.windows().mainForm->PopupMenu1;
+        {
+            WalkGuard walking;
+            emit clicks->TrayIconClicked(Qt::RightButton);
+            QVERIFY(!menu->isVisible());
+        }
+        emit clicks->TrayIconClicked(Qt::RightButton);
+        QVERIFY(menu->isVisible());
+        menu->hide();
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "agenda/agenda_window.h"
+#include "settings/ini_file.h"
 #include "ui/cp1252_input.h"
 
 namespace brivonce::testing {
@@ -42,7 +44,7 @@ QMessageBox::StandardButton ScriptedMessageBoxes::Show(QWidget*, Icon icon, cons
     return answer;
 }
 
-TestRun::TestRun(const QString& dataFolder, bool trayAvailable) {
+TestRun::TestRun(const QString& dataFolder, bool trayAvailable) : folder(dataFolder) {
     ResetStorableNotice();  // once per run of the program
     Services services;
     auto boxesOwned = std::make_unique<ScriptedMessageBoxes>();
@@ -87,16 +89,39 @@ void ScratchDataFolder::StartTest() {
 }
 
 void OnNextModal(std::function<void(QWidget*)> action) {
+    OnModalWhere([](QWidget*) { return true; }, std::move(action));
+}
+
+void OnModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> action) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QObject::connect(timer, &QTimer::timeout, [timer, wanted, action] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && wanted(modal)) {
             timer->stop();
             timer->deleteLater();
             action(modal);
         }
     });
     timer->start();
+}
+
+TAgend* OpenAgenda(TestRun& run, QDateTime now) {
+    run.clock->now = now;
+    // The memo window stays hidden: its first showing would open the list of
+    // past activities.
+    QDir().mkpath(run.folder);
+    IniFile settings((run.folder + "/brivonce.ini").toStdString());
+    settings.WriteBool("Config", "ShowOnStart", false);
+    settings.Save();
+    if (run.Start() != StartResult::kRunning) {
+        return nullptr;
+    }
+    TAgend* agenda = run.windows().agend;
+    agenda->DisplayWeek(agenda->DisplayedMonday());
+    agenda->show();
+    agenda->activateWindow();
+    return QTest::qWaitForWindowActive(agenda) ? agenda : nullptr;
 }
 
 void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes) {

@@ -6,12 +6,17 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
 
 #include "app/application.h"
 #include "text/error.h"
+
+namespace brivonce {
+class TAgend;
+}
 
 namespace brivonce::testing {
 
@@ -110,6 +115,7 @@ public:
     AppContext& context() { return application->context(); }
     AppWindows& windows() { return application->windows(); }
 
+    QString folder;  // the data folder
     ScriptedMessageBoxes* boxes;
     FakeClock* clock;
     FakeDesktop* desktop;
@@ -137,6 +143,21 @@ private:
 
 // Runs `action` on the next modal window once the current call blocks in it.
 void OnNextModal(std::function<void(QWidget*)> action);
+
+// Runs `action` on the first active modal window that `wanted` accepts.
+void OnModalWhere(std::function<bool(QWidget*)> wanted, std::function<void(QWidget*)> action);
+
+// Runs `action` on the next modal window of type T, once the current call
+// blocks in it (another window may already be the active modal one).
+template <typename T>
+void OnModal(std::function<void(T*)> action) {
+    OnModalWhere([](QWidget* modal) { return qobject_cast<T*>(modal) != nullptr; },
+                 [action](QWidget* modal) { action(qobject_cast<T*>(modal)); });
+}
+
+// Starts the program at `now` and shows the agenda as the memo window opens
+// it, but without a nested event loop; nullptr when either fails.
+TAgend* OpenAgenda(TestRun& run, QDateTime now);
 
 // Writes `bytes` to `folder`/`name`, creating the folder.
 void WriteFile(const QString& folder, const QString& name, const QByteArray& bytes);
