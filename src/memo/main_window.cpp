@@ -36,6 +36,7 @@
 #include "ui/clock.h"
 #include "ui/cp1252_input.h"
 #include "ui/drop_down.h"
+#include "ui/edit_area.h"
 #include "ui/edit_text.h"
 #include "ui/font_dialog.h"
 #include "ui/guarded.h"
@@ -56,28 +57,10 @@ ScreenSize PrimaryScreenSize() {
     return {size.width(), size.height()};
 }
 
-QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* shortcut = "") {
-    QAction* action = menu->addAction(QString::fromUtf8(caption));
-    action->setObjectName(name);
-    if (*shortcut) {
-        // Shown in the menu; the memo window dispatches the keys itself.
-        action->setShortcut(QKeySequence(shortcut));
-        action->setShortcutContext(Qt::WidgetShortcut);
-    }
-    return action;
-}
-
 QAction* AddTick(QMenu* menu, const char* name, const char* caption) {
-    QAction* action = AddItem(menu, name, caption);
+    QAction* action = AddMenuItem(menu, name, caption);
     action->setCheckable(true);
     return action;
-}
-
-QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption) {
-    QMenu* submenu = menu->addMenu(QString::fromUtf8(caption));
-    submenu->setObjectName(name);
-    submenu->menuAction()->setObjectName(name);
-    return submenu;
 }
 
 // Memo text uses CR LF in the file and "\n" in the edit area.
@@ -179,7 +162,8 @@ void TMainForm::BuildMenu() {
     Toujoursvisible1 = AddTick(brivonce, "Toujoursvisible1", "&Toujours visible");
     Toujoursvisible1->setVisible(false);
     Alarmesonore1 = AddTick(brivonce, "Alarmesonore1", "&Alarme sonore");
-    Sonassociauxalarmes1 = AddItem(brivonce, "Sonassociauxalarmes1", "S&on associé aux alarmes...");
+    Sonassociauxalarmes1 =
+        AddMenuItem(brivonce, "Sonassociauxalarmes1", "S&on associé aux alarmes...");
     QMenu* scrollBars = AddSubmenu(brivonce, "Ascenseurs1", "A&scenseurs");
     Aucun1 = AddTick(scrollBars, "Aucun1", "&Aucun");
     Vertical1 = AddTick(scrollBars, "Vertical1", "&Vertical");
@@ -190,41 +174,49 @@ void TMainForm::BuildMenu() {
     Jourcourant1 = AddTick(nameDays, "Jourcourant1", "&Jour courant");
     Toutes1 = AddTick(nameDays, "Toutes1", "&Toutes");
     brivonce->addSeparator();
-    Insrerdateetheure1 = AddItem(brivonce, "Insrerdateetheure1", "Insérer &date et heure", "F5");
-    Effacer1 = AddItem(brivonce, "Effacer1", "&Effacer", "Ctrl+E");
+    Insrerdateetheure1 =
+        AddMenuItem(brivonce, "Insrerdateetheure1", "Insérer &date et heure", "F5");
+    Effacer1 = AddMenuItem(brivonce, "Effacer1", "&Effacer", "Ctrl+E");
     brivonce->addSeparator();
     Configurationdelimpression1 =
-        AddItem(brivonce, "Configurationdelimpression1", "&Configuration de l'impression...");
-    Imprimer1 = AddItem(brivonce, "Imprimer1", "&Imprimer", "Ctrl+P");
+        AddMenuItem(brivonce, "Configurationdelimpression1", "&Configuration de l'impression...");
+    Imprimer1 = AddMenuItem(brivonce, "Imprimer1", "&Imprimer", "Ctrl+P");
     brivonce->addSeparator();
-    Quitter1 = AddItem(brivonce, "Quitter1", "&Quitter", "Alt+X");
+    Quitter1 = AddMenuItem(brivonce, "Quitter1", "&Quitter", "Alt+X");
     Quitter1->setStatusTip("Quitter l'application");
-    Calendrier1 = AddItem(PopupMenu1, "Calendrier1", "&Calendrier...", "F12");
+    Calendrier1 = AddMenuItem(PopupMenu1, "Calendrier1", "&Calendrier...", "F12");
     QMenu* edition = AddSubmenu(PopupMenu1, "Edition1", "&Edition");
-    Couper1 = AddItem(edition, "Couper1", "&Couper", "Ctrl+X");
-    Copier1 = AddItem(edition, "Copier1", "Co&pier", "Ctrl+C");
-    Coller1 = AddItem(edition, "Coller1", "C&oller", "Ctrl+V");
-    Supprimer1 = AddItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
+    Couper1 = AddMenuItem(edition, "Couper1", "&Couper", "Ctrl+X");
+    Copier1 = AddMenuItem(edition, "Copier1", "Co&pier", "Ctrl+C");
+    Coller1 = AddMenuItem(edition, "Coller1", "C&oller", "Ctrl+V");
+    Supprimer1 = AddMenuItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
     edition->addSeparator();
-    Toutslectionner1 = AddItem(edition, "Toutslectionner1", "&Tout sélectionner");
+    Toutslectionner1 = AddMenuItem(edition, "Toutslectionner1", "&Tout sélectionner");
     edition->addSeparator();
-    Police = AddItem(edition, "Police", "P&olice...");
-    Couleur1 = AddItem(edition, "Couleur1", "Coule&ur...");
+    Police = AddMenuItem(edition, "Police", "P&olice...");
+    Couleur1 = AddMenuItem(edition, "Couleur1", "Coule&ur...");
     edition->addSeparator();
-    Rendezvous1 = AddItem(edition, "Rendezvous1", "&Agenda...", "Ctrl+A");
-    Courses1 = AddItem(edition, "Courses1", "Co&urses...", "Ctrl+K");
-    Listedesactivitspasses1 =
-        AddItem(edition, "Listedesactivitspasses1", "&Liste des activités passées...", "Ctrl+L");
-    Listedetouteslesactivits1 = AddItem(edition, "Listedetouteslesactivits1",
-                                        "Liste de &toutes les activités...", "Ctrl+T");
+    Rendezvous1 = AddMenuItem(edition, "Rendezvous1", "&Agenda...", "Ctrl+A");
+    Courses1 = AddMenuItem(edition, "Courses1", "Co&urses...", "Ctrl+K");
+    Listedesactivitspasses1 = AddMenuItem(edition, "Listedesactivitspasses1",
+                                          "&Liste des activités passées...", "Ctrl+L");
+    Listedetouteslesactivits1 = AddMenuItem(edition, "Listedetouteslesactivits1",
+                                            "Liste de &toutes les activités...", "Ctrl+T");
     QMenu* help = AddSubmenu(PopupMenu1, "N7", "&?");
-    Aide1 = AddItem(help, "Aide1", "&Aide...");
-    Apropos1 = AddItem(help, "Apropos1", "A &propos...");
+    Aide1 = AddMenuItem(help, "Aide1", "&Aide...");
+    Apropos1 = AddMenuItem(help, "Apropos1", "A &propos...");
     Connexionausitewebdelauteur1 =
-        AddItem(help, "Connexionausitewebdelauteur1", "&Connexion au site web de l'auteur...");
+        AddMenuItem(help, "Connexionausitewebdelauteur1", "&Connexion au site web de l'auteur...");
     PopupMenu1->addSeparator();
     // Ctrl+X also stands here; pressing it cuts, as "&Couper" comes first.
-    Quitter2 = AddItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
+    Quitter2 = AddMenuItem(PopupMenu1, "Quitter2", "&Quitter", "Ctrl+X");
+    // Shown in the menu; the memo window dispatches the keys itself, so that
+    // the menu opened from the tray makes no shortcut of the whole program.
+    QList<QAction*> items;
+    CollectActions(PopupMenu1, items);
+    for (QAction* item : items) {
+        item->setShortcutContext(Qt::WidgetShortcut);
+    }
 
     Memo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo, &QWidget::customContextMenuRequested, this,
@@ -233,12 +225,7 @@ void TMainForm::BuildMenu() {
 
 void TMainForm::BuildToolbar() {
     auto add = [this](const char* name, const char* icon, const char* hint, QAction* command) {
-        auto* button = Named<QToolButton>(name);
-        button->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
-        button->setToolTip(QString::fromUtf8(hint));
-        button->setFixedSize(23, 22);
-        button->setAutoRaise(true);
-        Toolbar971->addWidget(button);
+        QToolButton* button = AddToolbarButton(Toolbar971, name, icon, hint);
         if (command) {
             connect(button, &QToolButton::clicked, command, &QAction::trigger);
             button->setEnabled(command->isEnabled());
@@ -468,16 +455,7 @@ void TMainForm::SetMemoColours(const QColor& text, const QColor& background) {
 }
 
 void TMainForm::SetScrollBars(int choice) {
-    QAction* items[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
-    for (int i = 0; i < 4; ++i) {
-        items[i]->setChecked(i == choice);
-    }
-    bool vertical = choice == 1 || choice == 3;
-    bool horizontal = choice == 2 || choice == 3;
-    Memo->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    Memo->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    // A horizontal bar only makes sense for lines that do not wrap.
-    Memo->setLineWrapMode(horizontal ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    brivonce::SetScrollBars(Memo, {Aucun1, Vertical1, Horizontal1, Lesdeux1}, choice);
     if (choice >= 0 && choice <= 3) {
         m_settings.options.ascenseurs = choice;
     }
@@ -718,12 +696,7 @@ void TMainForm::Insrerdateetheure1Click() {
     std::string stamp = DateTimeStamp(FormatShortDate(ToYmd(now.date())), time.hour(),
                                       time.minute(), time.second());
     std::string memo = PlainText(Memo).toStdString();
-    std::string added = AppendStampLine(memo, stamp).substr(memo.size());
-    // Through the text cursor, so that Ctrl+Z takes the stamp back.
-    QTextCursor end(Memo->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(QString::fromStdString(added));
-    Memo->setTextCursor(end);
+    AppendAtEnd(Memo, QString::fromStdString(AppendStampLine(memo, stamp).substr(memo.size())));
 }
 
 void TMainForm::Effacer1Click() {

@@ -233,11 +233,7 @@ void Tpostit::Insrerdateetheure1Click() {
     std::string stamp =
         FormatShortDate(ToYmd(now.date())) + " " + now.time().toString("HH:mm:ss").toStdString();
     std::string text = PlainText(Memo).toStdString();
-    QString added = QString::fromStdString(AppendStampLine(text, stamp).substr(text.size()));
-    QTextCursor end(Memo->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(added);
-    Memo->setTextCursor(end);
+    AppendAtEnd(Memo, QString::fromStdString(AppendStampLine(text, stamp).substr(text.size())));
 }
 
 void Tpostit::ImprimerClick() {
