@@ -472,6 +472,22 @@ private slots:
         }
     }
 
+    void f1OpensHelpInTheAgendaAndTheDatePicker() {
+        TestRun run(Folder());
+        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
+        QVERIFY(agenda);
+        QTest::keyClick(agenda, Qt::Key_F1);
+        OnModal<TChoixD>([](TChoixD* picker) {
+            QTest::keyClick(picker, Qt::Key_F1);
+            picker->reject();
+        });
+        QTest::mouseClick(agenda->CalendBtn, Qt::LeftButton);
+        QCOMPARE(run.desktop->opened.size(), 2);
+        for (const QUrl& page : run.desktop->opened) {
+            QVERIFY(page.path().endsWith("help/brivonce.html"));
+        }
+    }
+
     void calendarButtonGoesToThePickedDay() {
         TestRun run(Folder());
         TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 8), QTime(10, 0)));
