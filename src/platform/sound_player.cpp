@@ -1,58 +1,80 @@
 #include "platform/sound_player.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QLibrary>
 
 namespace brivonce {
+namespace {
 
-MultimediaSoundPlayer::MultimediaSoundPlayer() = default;
+using MakePlayer = SoundPlayer* (*)();
 
-MultimediaSoundPlayer::~MultimediaSoundPlayer() = default;
-
-bool MultimediaSoundPlayer::Capable() {
-    if (m_capable < 0) {
-        m_capable = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
+// The module beside the program (a build tree), where it is installed, or in
+// the tree it was built in (the tests' programs live in sub-folders).
+std::unique_ptr<SoundPlayer> LoadModule() {
+    const QString candidates[] = {
+        QCoreApplication::applicationDirPath() + "/libbrivonce_sound.so",
+        QCoreApplication::applicationDirPath() + "/" BRIVONCE_MODULE_FROM_PROGRAM
+                                                 "/libbrivonce_sound.so",
+        QStringLiteral(BRIVONCE_BUILD_DIR "/libbrivonce_sound.so"),
+    };
+    for (const QString& candidate : candidates) {
+        QLibrary module(candidate);
+        if (auto make = reinterpret_cast<MakePlayer>(module.resolve("BrivonceMakeSoundPlayer"))) {
+            return std::unique_ptr<SoundPlayer>(make());  // the module stays loaded
+        }
     }
-    return m_capable == 1;
+    return nullptr;
 }
 
-void MultimediaSoundPlayer::SetFile(const QString& file) {
-    // Always a fresh effect, even for the same name: the user may have chosen
-    // a new sound that was copied over the old file, and the effect (with Qt's
-    // sample cache) would keep the old one while it lives.
-    Stop();
-    m_effect.reset();
-    m_file = file;
-}
+class LazySoundPlayer : public SoundPlayer {
+public:
+    bool Capable() override { return Loaded() && m_player->Capable(); }
 
-void MultimediaSoundPlayer::Play() {
-    if (!Capable() || m_file.isEmpty() || !QFileInfo(m_file).isFile()) {
-        return;
+    void SetFile(const QString& file) override {
+        m_file = file;
+        if (m_player) {
+            m_player->SetFile(file);
+        }
     }
-    if (!m_effect) {
-        m_effect = std::make_unique<QSoundEffect>();
-        m_effect->setSource(QUrl::fromLocalFile(m_file));
-        m_effect->setLoopCount(QSoundEffect::Infinite);
-    }
-    m_effect->play();  // a sound still loading starts once it is loaded
-}
 
-void MultimediaSoundPlayer::Stop() {
-    if (m_effect) {
-        m_effect->stop();
-    }
-}
+    QString File() const override { return m_file; }
 
-void MultimediaSoundPlayer::Beep() {
-    QApplication::beep();
-}
+    void Play() override {
+        if (Capable()) {
+            m_player->Play();
+        }
+    }
+
+    void Stop() override {
+        if (m_player) {
+            m_player->Stop();
+        }
+    }
+
+    void Beep() override { QApplication::beep(); }
+
+private:
+    bool Loaded() {
+        if (!m_tried) {
+            m_tried = true;
+            m_player = LoadModule();
+            if (m_player) {
+                m_player->SetFile(m_file);
+            }
+        }
+        return m_player != nullptr;
+    }
+
+    QString m_file;
+    std::unique_ptr<SoundPlayer> m_player;
+    bool m_tried = false;
+};
+
+}  // namespace
 
 std::unique_ptr<SoundPlayer> MakeSoundPlayer() {
-    return std::make_unique<MultimediaSoundPlayer>();
+    return std::make_unique<LazySoundPlayer>();
 }
 
 }  // namespace brivonce

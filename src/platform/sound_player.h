@@ -3,8 +3,6 @@
 #include <QString>
 #include <memory>
 
-class QSoundEffect;
-
 namespace brivonce {
 
 // Plays the alarm's wave file in a loop until stopped.
@@ -26,27 +24,10 @@ public:
     virtual void Beep() = 0;
 };
 
-// Qt Multimedia playback on the default audio output.
-class MultimediaSoundPlayer : public SoundPlayer {
-public:
-    MultimediaSoundPlayer();
-    ~MultimediaSoundPlayer() override;
-
-    bool Capable() override;
-    void SetFile(const QString& file) override;
-    QString File() const override { return m_file; }
-    void Play() override;
-    void Stop() override;
-    void Beep() override;
-
-private:
-    QString m_file;
-    // Made on first use: building one talks to the audio server, which a run
-    // that never rings has no reason to do.
-    std::unique_ptr<QSoundEffect> m_effect;
-    int m_capable = -1;  // -1: not asked yet
-};
-
+// The program's player. Qt Multimedia and the audio libraries under it are a
+// module of their own (brivonce_sound), loaded the first time a sound is to be
+// played: a run that never rings does not pay for them at start-up. Without
+// the module the player is not capable, and alarms beep.
 std::unique_ptr<SoundPlayer> MakeSoundPlayer();
 
 }  // namespace brivonce

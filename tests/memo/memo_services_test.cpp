@@ -74,7 +74,8 @@ private slots:
         if (!Pactl({"info"})) {
             QSKIP("no audio server answers pactl info");
         }
-        MultimediaSoundPlayer player;
+        std::unique_ptr<SoundPlayer> owned = MakeSoundPlayer();
+        SoundPlayer& player = *owned;
         QVERIFY(player.Capable());
         QString wav = FindShippedFile("default.wav");
         QVERIFY(!wav.isEmpty());
@@ -95,7 +96,8 @@ private slots:
         }
         QString wav = m_dir.path() + "/gone.wav";
         QVERIFY(QFile::copy(FindShippedFile("default.wav"), wav));
-        MultimediaSoundPlayer player;
+        std::unique_ptr<SoundPlayer> owned = MakeSoundPlayer();
+        SoundPlayer& player = *owned;
         player.SetFile(wav);
         QVERIFY(QFile::remove(wav));
         qsizetype before = Streams();
