@@ -186,15 +186,14 @@ void TMainForm::BuildMenu() {
     Quitter1->setStatusTip("Quitter l'application");
     Calendrier1 = AddMenuItem(PopupMenu1, "Calendrier1", "&Calendrier...", "F12");
     QMenu* edition = AddSubmenu(PopupMenu1, "Edition1", "&Edition");
-    Couper1 = AddMenuItem(edition, "Couper1", "&Couper", "Ctrl+X");
-    Copier1 = AddMenuItem(edition, "Copier1", "Co&pier", "Ctrl+C");
-    Coller1 = AddMenuItem(edition, "Coller1", "C&oller", "Ctrl+V");
-    Supprimer1 = AddMenuItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
-    edition->addSeparator();
-    Toutslectionner1 = AddMenuItem(edition, "Toutslectionner1", "&Tout sélectionner");
-    edition->addSeparator();
-    Police = AddMenuItem(edition, "Police", "P&olice...");
-    Couleur1 = AddMenuItem(edition, "Couleur1", "Coule&ur...");
+    m_edition = AddEditionItems(edition);
+    Couper1 = m_edition.couper;
+    Copier1 = m_edition.copier;
+    Coller1 = m_edition.coller;
+    Supprimer1 = m_edition.supprimer;
+    Toutslectionner1 = m_edition.toutSelectionner;
+    Police = m_edition.police;
+    Couleur1 = m_edition.couleur;
     edition->addSeparator();
     Rendezvous1 = AddMenuItem(edition, "Rendezvous1", "&Agenda...", "Ctrl+A");
     Courses1 = AddMenuItem(edition, "Courses1", "Co&urses...", "Ctrl+K");
@@ -270,11 +269,7 @@ void TMainForm::ConnectMenu() {
     }
     on(Insrerdateetheure1, &TMainForm::Insrerdateetheure1Click);
     on(Effacer1, &TMainForm::Effacer1Click);
-    connect(Couper1, &QAction::triggered, Memo, &QPlainTextEdit::cut);
-    connect(Copier1, &QAction::triggered, Memo, &QPlainTextEdit::copy);
-    connect(Coller1, &QAction::triggered, Memo, &QPlainTextEdit::paste);
-    on(Supprimer1, &TMainForm::Supprimer1Click);
-    connect(Toutslectionner1, &QAction::triggered, Memo, &QPlainTextEdit::selectAll);
+    ConnectEditCommands(m_edition, Memo);
     on(Police, &TMainForm::PoliceClick);
     on(Rendezvous1, &TMainForm::Rendezvous1Click);
     on(Calendrier1, &TMainForm::Calendrier1Click);
@@ -701,10 +696,6 @@ void TMainForm::Insrerdateetheure1Click() {
 
 void TMainForm::Effacer1Click() {
     Memo->selectAll();
-    Memo->textCursor().removeSelectedText();
-}
-
-void TMainForm::Supprimer1Click() {
     Memo->textCursor().removeSelectedText();
 }
 

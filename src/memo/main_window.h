@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 #include "ui/activity_lists_link.h"
 #include "ui/autosave.h"
+#include "ui/edit_area.h"
 
 class QAction;
 class QComboBox;
@@ -146,7 +147,6 @@ private:
     void Sonassociauxalarmes1Click();
     void Insrerdateetheure1Click();
     void Effacer1Click();
-    void Supprimer1Click();
     void PoliceClick();
     void Couleur1Click();
     void ImprimerClick();
@@ -178,6 +178,7 @@ private:
     bool m_soundDialogOpen = false;
     AlarmEngine* m_alarm;
     Autosave m_autosave;  // the memo text, once loaded
+    EditionItems m_edition;
 };
 
 }  // namespace brivonce

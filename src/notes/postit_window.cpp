@@ -91,15 +91,14 @@ void Tpostit::BuildMenu() {
         AddMenuItem(postit, "Configurationdelimpression1", "&Configuration de l'impression...");
     Imprimer1 = AddMenuItem(postit, "Imprimer1", "&Imprimer", "Ctrl+P");
     QMenu* edition = AddSubmenu(PopupMenu1, "Edition1", "&Edition");
-    Couper1 = AddMenuItem(edition, "Couper1", "&Couper", "Ctrl+X");
-    Copier1 = AddMenuItem(edition, "Copier1", "Co&pier", "Ctrl+C");
-    Coller1 = AddMenuItem(edition, "Coller1", "C&oller", "Ctrl+V");
-    Supprimer1 = AddMenuItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
-    edition->addSeparator();
-    Toutslectionner1 = AddMenuItem(edition, "Toutslectionner1", "&Tout sélectionner");
-    edition->addSeparator();
-    Police = AddMenuItem(edition, "Police", "P&olice...");
-    Couleur1 = AddMenuItem(edition, "Couleur1", "Coule&ur...");
+    m_edition = AddEditionItems(edition);
+    Couper1 = m_edition.couper;
+    Copier1 = m_edition.copier;
+    Coller1 = m_edition.coller;
+    Supprimer1 = m_edition.supprimer;
+    Toutslectionner1 = m_edition.toutSelectionner;
+    Police = m_edition.police;
+    Couleur1 = m_edition.couleur;
     // Without the printing part of the program its commands stay disabled.
     for (QAction* print : {Configurationdelimpression1, Imprimer1}) {
         print->setEnabled(m_context.links.print != nullptr);
@@ -124,12 +123,7 @@ void Tpostit::ConnectMenu() {
     }
     on(Insrerdateetheure1, &Tpostit::Insrerdateetheure1Click);
     on(Effacer1, &Tpostit::Effacer1Click);
-    connect(Couper1, &QAction::triggered, Memo, &QPlainTextEdit::cut);
-    connect(Copier1, &QAction::triggered, Memo, &QPlainTextEdit::copy);
-    connect(Coller1, &QAction::triggered, Memo, &QPlainTextEdit::paste);
-    connect(Supprimer1, &QAction::triggered, this,
-            [this] { Memo->textCursor().removeSelectedText(); });
-    connect(Toutslectionner1, &QAction::triggered, Memo, &QPlainTextEdit::selectAll);
+    ConnectEditCommands(m_edition, Memo);
     on(Police, &Tpostit::PoliceClick);
     on(Couleur1, &Tpostit::Couleur1Click);
     connect(ToolbarButton977, &QToolButton::clicked, this,

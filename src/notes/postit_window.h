@@ -6,6 +6,7 @@
 
 #include "notes/postit_store.h"
 #include "ui/autosave.h"
+#include "ui/edit_area.h"
 
 class QAction;
 class QMenu;
@@ -91,6 +92,7 @@ private:
     bool m_loaded = false;
     bool m_deleted = false;
     Autosave m_autosave;
+    EditionItems m_edition;
 };
 
 }  // namespace brivonce

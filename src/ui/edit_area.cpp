@@ -35,6 +35,29 @@ QToolButton* AddToolbarButton(QToolBar* toolbar, const char* name, const char* i
     return button;
 }
 
+EditionItems AddEditionItems(QMenu* edition) {
+    EditionItems items;
+    items.couper = AddMenuItem(edition, "Couper1", "&Couper", "Ctrl+X");
+    items.copier = AddMenuItem(edition, "Copier1", "Co&pier", "Ctrl+C");
+    items.coller = AddMenuItem(edition, "Coller1", "C&oller", "Ctrl+V");
+    items.supprimer = AddMenuItem(edition, "Supprimer1", "&Supprimer", "Ctrl+D");
+    edition->addSeparator();
+    items.toutSelectionner = AddMenuItem(edition, "Toutslectionner1", "&Tout sélectionner");
+    edition->addSeparator();
+    items.police = AddMenuItem(edition, "Police", "P&olice...");
+    items.couleur = AddMenuItem(edition, "Couleur1", "Coule&ur...");
+    return items;
+}
+
+void ConnectEditCommands(const EditionItems& items, QPlainTextEdit* edit) {
+    QObject::connect(items.couper, &QAction::triggered, edit, &QPlainTextEdit::cut);
+    QObject::connect(items.copier, &QAction::triggered, edit, &QPlainTextEdit::copy);
+    QObject::connect(items.coller, &QAction::triggered, edit, &QPlainTextEdit::paste);
+    QObject::connect(items.supprimer, &QAction::triggered, edit,
+                     [edit] { edit->textCursor().removeSelectedText(); });
+    QObject::connect(items.toutSelectionner, &QAction::triggered, edit, &QPlainTextEdit::selectAll);
+}
+
 void SetScrollBars(QPlainTextEdit* edit, const ScrollBarItems& items, int choice) {
     for (int i = 0; i < 4; ++i) {
         items[i]->setCheckable(true);

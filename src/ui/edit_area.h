@@ -19,6 +19,22 @@ QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption);
 QToolButton* AddToolbarButton(QToolBar* toolbar, const char* name, const char* icon,
                               const char* hint);
 
+// The "&Edition" items the memo's and the post-its' menus share, from
+// "&Couper" to "Coule&ur...", with their separators.
+struct EditionItems {
+    QAction* couper;
+    QAction* copier;
+    QAction* coller;
+    QAction* supprimer;
+    QAction* toutSelectionner;
+    QAction* police;
+    QAction* couleur;
+};
+EditionItems AddEditionItems(QMenu* edition);
+// The edit commands among them act on `edit`; the font and colour are the
+// window's own.
+void ConnectEditCommands(const EditionItems& items, QPlainTextEdit* edit);
+
 // The "A&scenseurs" items: none, vertical, horizontal, both.
 using ScrollBarItems = std::array<QAction*, 4>;
 // Ticks item `choice` alone and shows its scroll bars; any other value ticks
