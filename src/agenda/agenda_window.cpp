@@ -449,7 +449,7 @@ void TAgend::FormCreate() {
     connect(ComboBox1, &QComboBox::activated, this,
             [this](int index) { Guarded([&] { ComboBox1Click(index); }); });
     connect(OKBtn, &QPushButton::clicked, this, &TAgend::accept);
-    InstallHelpKey(this, *m_context.desktop, *m_context.messageBoxes);
+    InstallHelpKey(this, m_context);
     connect(Timer, &QTimer::timeout, this, &TAgend::TimerTimer);
     StartTimer();
 }

@@ -96,7 +96,7 @@ TChoixD::TChoixD(AppContext& context, QWidget* parent)
     CancelBtn = Named<QPushButton>("CancelBtn", QStringLiteral("Annuler"), this);
     CancelBtn->setGeometry(189, 261, 75, 25);
 
-    InstallHelpKey(this, *m_context.desktop, *m_context.messageBoxes);
+    InstallHelpKey(this, m_context);
     FormCreate();
 }
 

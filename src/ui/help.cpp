@@ -4,6 +4,7 @@
 
 #include "platform/desktop.h"
 #include "text/error.h"
+#include "ui/app_context.h"
 #include "ui/guarded.h"
 
 namespace brivonce {
@@ -16,10 +17,14 @@ void OpenHelp(Desktop& desktop) {
     }
 }
 
-void InstallHelpKey(QWidget* window, Desktop& desktop, MessageBoxes& boxes) {
-    QObject::connect(
-        new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
-        [window, &desktop, &boxes] { Guarded(boxes, window, [&desktop] { OpenHelp(desktop); }); });
+void InstallHelpKey(QWidget* window, AppContext& context) {
+    // The services are looked up at the key press: a window may be built
+    // before they are given.
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), window), &QShortcut::activated, window,
+                     [window, &context] {
+                         Guarded(*context.messageBoxes, window,
+                                 [&context] { OpenHelp(*context.desktop); });
+                     });
 }
 
 void OpenWebPage(Desktop& desktop, const QUrl& url) {
