@@ -28,7 +28,7 @@ ActivityListsLink::Outcome ActivityListWindows::ShowList(ActivityList kind, bool
     // The agenda may be open beside the memo window: the list must read its
     // edits, and it must not write back activities the list removed.
     AgendaLink* agenda = m_context.links.agenda;
-    bool agendaOpen = agenda && agenda->Window()->isVisible();
+    bool agendaOpen = agenda && agenda->IsVisible();
     if (agendaOpen) {
         agenda->SaveDisplayedWeek();
     }

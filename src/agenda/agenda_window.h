@@ -86,6 +86,7 @@ public:
     TAgend(AppContext& context, TChoixD* picker, THSaisie* timeDialog, QWidget* parent = nullptr);
 
     QDialog* Window() override { return this; }
+    bool IsVisible() const override { return isVisible(); }
     std::chrono::year_month_day DisplayedMonday() const override { return m_displayedMonday; }
     // Shows the week holding `monday`, read from its file, and makes it the
     // displayed week. Raises Error when the file cannot be read; the week on

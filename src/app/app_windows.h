@@ -3,16 +3,14 @@
 namespace brivonce {
 
 class ActivityEdits;
+class LazyAgenda;
 class NotesWindows;
 class TAboutBox;
-class TAgend;
-class TChoixD;
 class TConfig;
 class TConfirm;
 class TCourses;
 class TDelete;
 class TFind;
-class THSaisie;
 class TMainForm;
 class TPast;
 class TPer;
@@ -26,9 +24,7 @@ class TWait;
 struct AppWindows {
     TTrayForm* trayForm = nullptr;
     TMainForm* mainForm = nullptr;
-    TAgend* agend = nullptr;
-    TChoixD* choixD = nullptr;
-    THSaisie* hSaisie = nullptr;
+    LazyAgenda* agenda = nullptr;  // the agenda, its date picker and time dialog
     TConfig* config = nullptr;
     TDelete* deleteWeeks = nullptr;
     TPast* past = nullptr;

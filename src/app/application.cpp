@@ -13,13 +13,11 @@
 #include "activities/activity_list_windows.h"
 #include "activities/past_window.h"
 #include "activities/week_cleanup_dialog.h"
-#include "agenda/agenda_window.h"
-#include "agenda/date_picker_dialog.h"
-#include "agenda/time_dialog.h"
 #include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/confirm_dialog.h"
 #include "app/data_folder.h"
+#include "app/lazy_agenda.h"
 #include "app/splash_window.h"
 #include "app/tray_window.h"
 #include "memo/main_window.h"
@@ -155,11 +153,9 @@ void Application::CreateWindows() {
     QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
                      &TTrayForm::FormCloseQuery);
     windows.trayForm->AttachMenu(windows.mainForm->PopupMenu1);
-    // The agenda's own dialogs come first, since it is given them.
-    windows.choixD = Keep(m_windows, new TChoixD(m_context));
-    windows.hSaisie = Keep(m_windows, new THSaisie);
-    windows.agend = Keep(m_windows, new TAgend(m_context, windows.choixD, windows.hSaisie));
-    m_context.links.agenda = windows.agend;
+    m_agenda = std::make_unique<LazyAgenda>(m_context);
+    windows.agenda = m_agenda.get();
+    m_context.links.agenda = m_agenda.get();
     windows.config = Keep(m_windows, new TConfig(m_context));
     m_print = std::make_unique<PrintService>(*m_services.printers, *windows.config);
     m_context.links.print = m_print.get();

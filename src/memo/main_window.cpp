@@ -507,7 +507,7 @@ Settings TMainForm::CurrentSettings() const {
 
 void TMainForm::SaveAll() {
     AgendaLink* agenda = m_context.links.agenda;
-    if (agenda && agenda->Window()->isVisible()) {
+    if (agenda && agenda->IsVisible()) {
         agenda->SaveDisplayedWeek();  // a quit or logout while it is open keeps its week
     }
     SaveAllInput input;
@@ -637,7 +637,7 @@ void TMainForm::PopupMenu1Popup() {
     Sonassociauxalarmes1->setEnabled(!m_soundDialogOpen);
     Apropos1->setEnabled(!(links.aboutBox && links.aboutBox->isVisible()));
     Police->setEnabled(!m_fontDialogOpen);
-    Rendezvous1->setEnabled(!(links.agenda && links.agenda->Window()->isVisible()));
+    Rendezvous1->setEnabled(!(links.agenda && links.agenda->IsVisible()));
     Calendrier1->setEnabled(!(links.agenda && links.agenda->DatePickerVisible()));
     Couleur1->setEnabled(!m_colourDialogOpen);
     bool lists = links.activityLists && !links.activityLists->ListWindowVisible();

@@ -24,8 +24,9 @@ class AgendaLink {
 public:
     virtual ~AgendaLink() = default;
 
-    // The agenda window itself: whether it is visible, showing it, parent of boxes.
+    // The agenda window itself: showing it, parent of boxes.
     virtual QDialog* Window() = 0;
+    virtual bool IsVisible() const = 0;
 
     virtual std::chrono::year_month_day DisplayedMonday() const = 0;
     // Makes the week holding `monday` the displayed one, read from its file.

@@ -9,6 +9,7 @@
 #include "activities/week_cleanup_dialog.h"
 #include "agenda/agenda_window.h"
 #include "agenda/week_store.h"
+#include "app/lazy_agenda.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
 #include "ui/activity_lists_link.h"
@@ -142,7 +143,7 @@ private slots:
         Put(1998y / March / 3, 10, "mardi");
         auto run = Started();
         QVERIFY(run);
-        TAgend* agenda = run->windows().agend;
+        TAgend* agenda = run->windows().agenda->Agenda();
         OnModal<TPast>([](TPast* past) { DoubleClick(past->ListBox, 0); });
         run->windows().mainForm->Listedetouteslesactivits1->trigger();
         QVERIFY(agenda->isVisible());
@@ -167,7 +168,7 @@ private slots:
         }
         auto run = StartedHidden();
         QVERIFY(run);
-        TAgend* agenda = run->windows().agend;
+        TAgend* agenda = run->windows().agenda->Agenda();
         agenda->DisplayWeek(1998y / January / 12);
         agenda->show();
         run->boxes->answers = {QMessageBox::No, QMessageBox::YesToAll};
@@ -199,7 +200,7 @@ private slots:
         Put(1997y / December / 29, 9, "y");
         auto run = StartedHidden();
         QVERIFY(run);
-        TAgend* agenda = run->windows().agend;
+        TAgend* agenda = run->windows().agenda->Agenda();
         agenda->show();
         // The error box takes an answer from the script too.
         run->boxes->answers = {QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Ok,

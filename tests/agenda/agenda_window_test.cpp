@@ -16,6 +16,8 @@
 #include "agenda/date_picker_dialog.h"
 #include "agenda/time_dialog.h"
 #include "agenda/week_store.h"
+#include "app/lazy_agenda.h"
+#include "app/tray_window.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
 
@@ -95,7 +97,7 @@ private slots:
         TestRun run(Folder());
         run.clock->now = QDateTime(QDate(2026, 12, 8), QTime(10, 15, 42));
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TAgend* agenda = run.windows().agend;
+        TAgend* agenda = run.windows().agenda->Agenda();
         QCOMPARE(agenda->windowTitle(), QString("Agenda"));
         agenda->DisplayWeek(agenda->DisplayedMonday());
         agenda->show();
@@ -370,7 +372,7 @@ private slots:
         TestRun run(Folder());
         run.clock->now = QDateTime(QDate(2026, 12, 7), QTime(9, 12));
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TAgend* agenda = run.windows().agend;
+        TAgend* agenda = run.windows().agenda->Agenda();
         OnModal<TAgend>([](TAgend* shown) {
             OnModal<THSaisie>([](THSaisie* dialog) {
                 QLineEdit* edit = dialog->Edit;
@@ -469,6 +471,35 @@ private slots:
             list->showPopup();
             QCOMPARE(list->view()->viewport()->height() / list->view()->sizeHintForRow(0), rows);
             list->hidePopup();
+        }
+    }
+
+    // The agenda is built the first time it is needed: until then it answers
+    // from the settings and keeps what the memo window tells it.
+    void anAgendaNotBuiltYetKeepsItsSettingsAndTheNameDayMode() {
+        WriteFile(Folder(), "brivonce.ini",
+                  "[Options]\r\nfas=0\r\nHeure de d\xe9"
+                  "but=9\r\n");
+        {
+            TestRun run(Folder());
+            QCOMPARE(run.Start(), StartResult::kRunning);
+            run.windows().trayForm->SessionEnding();
+        }
+        QVERIFY(ReadFile(Folder() + "/brivonce.ini").contains("but=9\r\n"));
+        for (bool allNames : {false, true}) {
+            TestRun run(Folder());
+            run.clock->now = QDateTime(QDate(2026, 3, 3), QTime(8, 5));
+            QCOMPARE(run.Start(), StartResult::kRunning);
+            if (allNames) {
+                run.windows().mainForm->Toutes1->trigger();  // from the tray menu
+            }
+            TAgend* agenda = run.windows().agenda->Agenda();
+            agenda->DisplayWeek(agenda->DisplayedMonday());
+            QCOMPARE(
+                agenda->StringGrid2->Cell(1, 0),
+                QString::fromUtf8(allNames ? " mar. 3 mars 26  -  Guénolé" : " mar. 3 mars 26 "));
+            QCOMPARE(agenda->StartHourIndex(), 9);
+            agenda->reject();
         }
     }
 

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "agenda/agenda_window.h"
+#include "app/lazy_agenda.h"
 #include "settings/ini_file.h"
 #include "ui/cp1252_input.h"
 
@@ -117,7 +118,7 @@ TAgend* OpenAgenda(TestRun& run, QDateTime now) {
     if (run.Start() != StartResult::kRunning) {
         return nullptr;
     }
-    TAgend* agenda = run.windows().agend;
+    TAgend* agenda = run.windows().agenda->Agenda();
     agenda->DisplayWeek(agenda->DisplayedMonday());
     agenda->show();
     agenda->activateWindow();

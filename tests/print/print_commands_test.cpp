@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "agenda/agenda_window.h"
+#include "app/lazy_agenda.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
 #include "print/print_size_dialog.h"
@@ -34,7 +35,7 @@ private slots:
         run.windows().mainForm->SaveAll();
         QVERIFY2(Ini().contains("Imprime=5\r\n"), Ini().constData());
 
-        TAgend* agenda = run.windows().agend;
+        TAgend* agenda = run.windows().agenda->Agenda();
         agenda->show();
         QVERIFY(agenda->ConfigBtn->isEnabled());
         // "réduite", then the close box: the choice holds all the same.

@@ -23,6 +23,7 @@
 #include "activities/past_window.h"
 #include "agenda/agenda_window.h"
 #include "agenda/week_store.h"
+#include "app/lazy_agenda.h"
 #include "gui/gui_test_support.h"
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
@@ -226,7 +227,7 @@ private slots:
         run.printers->names = {kQueue};
         run.clock->now = QDateTime(QDate(2026, 12, 8), QTime(10, 15));
         QCOMPARE(run.Start(), StartResult::kRunning);
-        TAgend* agenda = run.windows().agend;
+        TAgend* agenda = run.windows().agenda->Agenda();
         agenda->DisplayWeek(agenda->DisplayedMonday());
         agenda->StringGrid4->SetCell(1, 12, "Dentiste");
         agenda->show();

@@ -1,0 +1,105 @@
+#include "app/lazy_agenda.h"
+
+#include "agenda/agenda_window.h"
+#include "agenda/date_picker_dialog.h"
+#include "agenda/time_dialog.h"
+#include "agenda/week_view.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "ui/app_context.h"
+#include "ui/clock.h"
+#include "ui/qt_dates.h"
+
+namespace brivonce {
+
+LazyAgenda::LazyAgenda(AppContext& context)
+    : m_context(context), m_firstMonday(MondayOf(ToYmd(context.clock->Now().date()))) {
+    OptionsSection options =
+        LoadOptions(IniFile(context.dataFolder + std::string(kSettingsFileName)));
+    m_startHour = options.heureDeDebut;
+    m_nameDayMode = NameDayModeFrom(options.fas);
+}
+
+LazyAgenda::~LazyAgenda() = default;
+
+// Whoever shows the agenda first displays a week (DisplayedMonday() until
+// then, the week of the day the program started).
+TAgend* LazyAgenda::Agenda() {
+    if (!m_agenda) {
+        m_picker = std::make_unique<TChoixD>(m_context);
+        m_timeDialog = std::make_unique<THSaisie>();
+        m_agenda = std::make_unique<TAgend>(m_context, m_picker.get(), m_timeDialog.get());
+        m_agenda->SetNameDayMode(m_nameDayMode);
+    }
+    return m_agenda.get();
+}
+
+TChoixD* LazyAgenda::Picker() {
+    Agenda();
+    return m_picker.get();
+}
+
+THSaisie* LazyAgenda::TimeDialog() {
+    Agenda();
+    return m_timeDialog.get();
+}
+
+QDialog* LazyAgenda::Window() {
+    return Agenda();
+}
+
+bool LazyAgenda::IsVisible() const {
+    return m_agenda && m_agenda->isVisible();
+}
+
+std::chrono::year_month_day LazyAgenda::DisplayedMonday() const {
+    return m_agenda ? m_agenda->DisplayedMonday() : m_firstMonday;
+}
+
+void LazyAgenda::DisplayWeek(std::chrono::year_month_day monday) {
+    Agenda()->DisplayWeek(monday);
+}
+
+void LazyAgenda::SaveDisplayedWeek() {
+    if (m_agenda) {  // never built, it holds no edits
+        m_agenda->SaveDisplayedWeek();
+    }
+}
+
+Slot LazyAgenda::SlotAt(SlotRef slot) const {
+    return m_agenda ? m_agenda->SlotAt(slot) : Slot{DefaultTimeLabel(slot.row), {}};
+}
+
+void LazyAgenda::SetSlot(SlotRef slot, const Slot& value) {
+    Agenda()->SetSlot(slot, value);
+}
+
+void LazyAgenda::SelectSlotRow(SlotRef slot) {
+    Agenda()->SelectSlotRow(slot);
+}
+
+void LazyAgenda::ShowSlot(SlotRef slot) {
+    Agenda()->ShowSlot(slot);
+}
+
+int LazyAgenda::StartHourIndex() const {
+    return m_agenda ? m_agenda->StartHourIndex() : m_startHour;
+}
+
+void LazyAgenda::SetNameDayMode(NameDayMode mode) {
+    m_nameDayMode = mode;
+    if (m_agenda) {
+        m_agenda->SetNameDayMode(mode);
+    }
+}
+
+std::optional<std::chrono::year_month_day> LazyAgenda::PickDate(
+    std::chrono::year_month_day initial) {
+    return Agenda()->PickDate(initial);
+}
+
+bool LazyAgenda::DatePickerVisible() const {
+    return m_picker && m_picker->isVisible();
+}
+
+}  // namespace brivonce
