@@ -18,6 +18,12 @@ namespace {
 // runtime, configuration and data folders point into a scratch folder before
 // the application object exists.
 void IsolateFromTheUsersFiles() {
+    // The audio server a test run started stays reachable from the new
+    // runtime folder.
+    QString audio = qEnvironmentVariable("XDG_RUNTIME_DIR") + "/pulse/native";
+    if (!qEnvironmentVariableIsSet("PULSE_SERVER") && QFile::exists(audio)) {
+        qputenv("PULSE_SERVER", ("unix:" + audio).toLocal8Bit());
+    }
     static QTemporaryDir scratch;
     const std::pair<const char*, const char*> folders[] = {{"XDG_RUNTIME_DIR", "/runtime"},
                                                            {"XDG_CONFIG_HOME", "/config"},
