@@ -54,7 +54,8 @@ fs::path FolderOf(const fs::path& file) {
 std::optional<fs::path> FollowLinks(fs::path file) {
     for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
         std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(file, ec))) {
+        fs::file_status status = fs::symlink_status(file, ec);
+        if (!fs::is_symlink(status)) {
             return file;
         }
         fs::path target = fs::read_symlink(file, ec);
