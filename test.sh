@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 # Tests never touch the real user's files.
 scratch=$(mktemp -d)

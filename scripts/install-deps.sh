@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian packages that building, running and testing
-# Brivonce need; quiet and quick when they are all there.
+# Installs, with apt-get, the Debian packages Brivonce needs; quiet and quick
+# when they are all there.
+#   install-deps.sh run    what building and running the program need
+#   install-deps.sh test   that, plus the test suite's libraries and tools
+# Waits for the package manager's lock when another install holds it (a fresh
+# machine often runs its automatic updates at first boot).
 set -euo pipefail
 
-packages=(
+run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n libxcb1-dev libxcb-xinput-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils trayer openbox xdotool imagemagick
-    pulseaudio pulseaudio-utils
+    libical-dev libcups2-dev
     fonts-liberation
-    desktop-file-utils appstream man-db lintian dpkg-dev file python3-icalendar
-    cups printer-driver-cups-pdf poppler-utils libcups2-dev
+    xvfb xauth x11-utils trayer imagemagick
 )
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    openbox xdotool
+    pulseaudio pulseaudio-utils
+    desktop-file-utils appstream man-db lintian dpkg-dev file python3-icalendar
+    cups printer-driver-cups-pdf poppler-utils
+    dbus-daemon dbus-x11 xfce4-panel sway waybar xwayland
+    debootstrap calcurse khal python3-dateutil
+)
+
+packages=("${run_packages[@]}")
+[ "${1:-test}" = test ] && packages+=("${test_packages[@]}")
 
 missing=()
 for package in "${packages[@]}"; do
@@ -26,5 +39,6 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+wait_lock=(-o DPkg::Lock::Timeout=900)
+$sudo apt-get "${wait_lock[@]}" update -qq
+$sudo apt-get "${wait_lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
