@@ -32,7 +32,7 @@ TWait::TWait(QWidget* parent) : QDialog(parent) {
 
 void TWait::Run(const QString& title, int maximum,
                 const std::function<void(const WalkProgress&)>& walk) {
-    WalkGuard walking;
+    WalkGuard walking(this);
     m_aborted = false;
     setWindowTitle(title);
     Meter->setRange(0, std::max(maximum, 1));
