@@ -48,6 +48,7 @@
 #include "ui/print_link.h"
 #include "ui/qt_dates.h"
 #include "ui/walk_guard.h"
+#include "ui/window_watch.h"
 
 namespace brivonce {
 namespace {
@@ -263,6 +264,9 @@ void TMainForm::ConnectMenu() {
         });
     };
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+    // The toolbar and the keys follow the items: their state must follow the
+    // windows at every moment, not only when a menu opens.
+    new WindowWatch(this, [this] { PopupMenu1Popup(); });
     on(winstart, &TMainForm::winstartClick);
     on(ShowOnStart, [] {});  // its tick is all it does, read at the next save
     on(Alarmesonore1, [this] { m_alarm->SetAlarmOn(Alarmesonore1->isChecked()); });
