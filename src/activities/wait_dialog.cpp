@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/window_hints.h"
 #include "ui/dialog_frame.h"
 #include "ui/named_widget.h"
 #include "ui/walk_guard.h"
@@ -38,6 +39,8 @@ void TWait::Run(const QString& title, int maximum,
     Meter->setRange(0, std::max(maximum, 1));
     Meter->setValue(0);
     setWindowModality(Qt::ApplicationModal);
+    // Only "Abandon" ends a walk early; a close request acts as it does.
+    AskNoCaptionButtons(this);
     show();
     BitBtn1->setFocus();
     QApplication::processEvents();  // on screen before the first week
