@@ -128,10 +128,13 @@ XML
     wait_for 10 sni_watcher_present || fail "xfce4-panel's StatusNotifier watcher did not appear"
 }
 
-session_stop_xfce_tray() {
-    kill "$session_xfce_pid" 2>/dev/null
-    wait "$session_xfce_pid" 2>/dev/null
-    wait_for sni_watcher_gone || fail "xfce4-panel did not end"
+session_stop_xfce_tray() { session_stop_tray_host "$session_xfce_pid"; }
+
+# Ends a StatusNotifier host started here and waits for its watcher to go.
+session_stop_tray_host() {
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+    wait_for sni_watcher_gone || fail "the tray host did not end"
 }
 
 sni_watcher_present() {
@@ -256,8 +259,4 @@ session_start_waybar() {
     wait_for 10 sni_watcher_present || fail "waybar's StatusNotifier watcher did not appear"
 }
 
-session_stop_waybar() {
-    kill "$session_waybar_pid" 2>/dev/null
-    wait "$session_waybar_pid" 2>/dev/null
-    wait_for sni_watcher_gone || fail "waybar did not end"
-}
+session_stop_waybar() { session_stop_tray_host "$session_waybar_pid"; }
