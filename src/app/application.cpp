@@ -58,6 +58,8 @@ Window* Keep(std::vector<std::unique_ptr<QObject>>& windows, Window* window) {
     return window;
 }
 
+constexpr int kTrayGraceMs = 5000;
+
 // What a second start tells whoever started it from a terminal.
 constexpr const char* kRunningCopyShown = "Brivonce est déjà lancé : sa fenêtre est affichée.";
 constexpr const char* kRunningCopyUnreachable = "Brivonce est déjà lancé.";
@@ -129,10 +131,28 @@ StartResult Application::Start() {
         return StartResult::kEnded;
     }
     TMainForm* mainForm = m_windowsByName.mainForm;
-    if (mainForm->ShowOnStartTicked() || !m_context.trayAvailable()) {
+    if (mainForm->ShowOnStartTicked()) {
         mainForm->show();
+    } else if (!m_context.trayAvailable()) {
+        ShowMemoWindowUnlessATrayComes();
     }
     return m_ended ? StartResult::kEnded : StartResult::kRunning;
+}
+
+// Without a tray the memo window is the only way back. Started with the
+// session, the program often comes before the panel: a tray that is being
+// watched for gets a few seconds to come.
+void Application::ShowMemoWindowUnlessATrayComes() {
+    TMainForm* mainForm = m_windowsByName.mainForm;
+    if (!m_trayPresence) {
+        mainForm->show();
+        return;
+    }
+    QTimer::singleShot(kTrayGraceMs, mainForm, [this, mainForm] {
+        if (!m_context.trayAvailable()) {
+            mainForm->show();
+        }
+    });
 }
 
 // The program ends after such an error: it goes to the error box and, for

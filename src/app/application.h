@@ -60,6 +60,7 @@ public:
 private:
     void StartUp();
     void ReportStartUpError(const std::string& message);
+    void ShowMemoWindowUnlessATrayComes();
     // Logout, shutdown or a termination signal: save if there is anything to
     // save, and end without asking.
     void SessionEnding();

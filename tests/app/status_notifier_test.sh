@@ -24,7 +24,8 @@ close_memo() {
 icon_registered() { sni_item_property Title | grep -q "'Brivonce'"; }
 
 session_spawn "$binary" --data-dir "$data"
-# No tray yet: the memo window is the way back, whatever the settings say.
+# No tray comes: after a short wait the memo window is the way back, whatever
+# the settings say.
 wait_for 10 memo_window || fail "no memo window without a tray"
 session_start_xfce_tray
 wait_for 10 icon_registered || fail "the icon did not reach the late StatusNotifier host"
