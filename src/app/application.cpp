@@ -22,6 +22,7 @@
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
 #include "notes/shopping_list_dialog.h"
+#include "platform/launch_feedback.h"
 #include "platform/session_platform.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
@@ -256,6 +257,7 @@ bool ChooseXWaylandWhenAvailable() {
 
 int RunBrivonce(int argc, char** argv, const CommandLine& commandLine) {
     bool throughXWayland = ChooseXWaylandWhenAvailable();
+    const QByteArray startupId = LauncherStartupId();
     QApplication app(argc, argv);
     if (throughXWayland) {
         qunsetenv("QT_QPA_PLATFORM");
@@ -272,6 +274,8 @@ int RunBrivonce(int argc, char** argv, const CommandLine& commandLine) {
         case StartResult::kFailed:
             return 1;
         case StartResult::kAlreadyRunning:
+            EndLaunchFeedback(startupId);
+            return 0;
         case StartResult::kEnded:
             return 0;
     }

@@ -1,16 +1,15 @@
 #include "platform/tray_presence.h"
 
-#include <xcb/xcb.h>
-
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
-#include <QGuiApplication>
 #include <QTimer>
 #include <cstdlib>
 #include <string>
+
+#include "platform/x11_connection.h"
 
 namespace brivonce {
 namespace {
@@ -35,8 +34,8 @@ bool StatusNotifierHostRegistered() {
 
 // An XEmbed tray owns the selection "_NET_SYSTEM_TRAY_S" + screen number.
 bool XEmbedTrayOwned() {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) {
         return false;
     }
     char* host = nullptr;
@@ -44,19 +43,12 @@ bool XEmbedTrayOwned() {
     int screen = 0;  // of DISPLAY, as Qt's own connection
     xcb_parse_display(nullptr, &host, &display, &screen);
     std::free(host);
-    std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(screen);
-    xcb_connection_t* connection = x11->connection();
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, name.size(), name.c_str()), nullptr);
-    xcb_window_t owner = 0;
-    if (atom) {
-        xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
-            connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
-        owner = reply ? reply->owner : 0;
-        std::free(reply);
-    }
-    std::free(atom);
-    return owner != 0;
+    xcb_atom_t selection = InternAtom(connection, "_NET_SYSTEM_TRAY_S" + std::to_string(screen));
+    xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, selection), nullptr);
+    bool owned = reply && reply->owner != XCB_WINDOW_NONE;
+    std::free(reply);
+    return owned;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 set -u
 binary=$1
 source "$(dirname "$0")/../desktop_session.sh"
-session_require Xvfb openbox xfce4-panel dbus-daemon gdbus xdotool xwininfo xprop python3
+session_require Xvfb openbox xfce4-panel dbus-daemon gdbus xdotool xwininfo xprop xev python3
 session_start_x11
 session_start_bus
 
@@ -43,11 +43,19 @@ xdotool windowactivate --sync "$(about_box)" key Escape
 wait_for 2 test -z "$(about_box)" || fail "the about box stayed open"
 echo "the icon's click and menu work"
 
-told=$("$binary" --data-dir "$data" 2>&1) || fail "the second start failed"
+# A launcher click: the launcher's busy feedback must end although the second
+# copy shows no window of its own.
+xev -root -event property >"$session_scratch/root-events" &
+session_pids+=($!)
+wait_for test -s "$session_scratch/root-events"
+told=$(DESKTOP_STARTUP_ID=launcher-1_TIME0 "$binary" --data-dir "$data" 2>&1) ||
+    fail "the second start failed"
 [ "$told" = "Brivonce est déjà lancé : sa fenêtre est affichée." ] || fail "second start said: $told"
 wait_for memo_window || fail "a second start did not show the running copy's memo window"
+wait_for grep -q _NET_STARTUP_INFO_BEGIN "$session_scratch/root-events" ||
+    fail "the second start left the launcher's feedback running"
 close_memo
-echo "a second start shows the running copy"
+echo "a second start shows the running copy and ends the launcher's feedback"
 
 session_stop_xfce_tray
 session_start_xfce_tray
