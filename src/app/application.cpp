@@ -248,7 +248,7 @@ bool ChooseXWaylandWhenAvailable() {
     const std::string x11Display = variable("DISPLAY");
     bool chosen = RunThroughXWayland({qtPlatform, waylandDisplay, sessionType, x11Display});
     if (chosen) {
-        qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");  // natively if XWayland fails to start
     }
     return chosen;
 }
