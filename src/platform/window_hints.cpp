@@ -1,12 +1,9 @@
 #include "platform/window_hints.h"
 
-#include <xcb/xcb.h>
-
-#include <QGuiApplication>
 #include <QWidget>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
+
+#include "platform/x11_connection.h"
 
 namespace brivonce {
 namespace {
@@ -25,23 +22,14 @@ constexpr uint32_t kMoveFunction = 4;
 constexpr uint32_t kBorderDecoration = 2;
 constexpr uint32_t kTitleDecoration = 8;
 
-xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
-    xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return atom;
-}
-
 }  // namespace
 
 void AskNoCaptionButtons(QWidget* window) {
-    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    xcb_connection_t* connection = X11Connection();
+    if (!connection) {
         return;
     }
-    xcb_connection_t* connection = x11->connection();
-    xcb_atom_t hintsAtom = Atom(connection, "_MOTIF_WM_HINTS");
+    xcb_atom_t hintsAtom = InternAtom(connection, "_MOTIF_WM_HINTS");
     // Moved, but neither resized, minimised, maximised nor closed.
     MotifHints hints{kFunctionsGiven | kDecorationsGiven, kMoveFunction,
                      kBorderDecoration | kTitleDecoration, 0, 0};

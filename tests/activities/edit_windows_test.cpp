@@ -247,7 +247,7 @@ private slots:
             }
             poll.stop();
             closer.start();
-            for (QAction* item : {memo->Quitter2, memo->Effacer1, memo->Courses1, memo->Rendezvous1,
+            for (QAction* item : {memo->Quitter2, memo->Effacer1, memo->Courses1, memo->Calendrier1,
                                   memo->Alarmesonore1, memo->Coller1}) {
                 wait->showMinimized();
                 item->trigger();

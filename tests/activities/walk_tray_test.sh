@@ -92,7 +92,7 @@ done
 sni_activate
 sleep 1
 visible 'Suppression en cours' >/dev/null || fail "the walk ended too soon to be tested"
-for title in 'Fermeture de Brivonce' '^Courses' '^[a-z]{3}\. [0-9]{2}\.[0-9]{2}'; do
+for title in 'Fermeture de Brivonce' 'Liste des courses' '^[a-z]{3}\. [0-9]{2}\.[0-9]{2}'; do
     ! visible "$title" >/dev/null || fail "a tray command opened '$title' during the walk"
 done
 wait_for 60 sh -c "! xdotool search --onlyvisible --name 'Suppression en cours'" ||
