@@ -117,6 +117,8 @@ StartResult Application::Start() {
     TMainForm* mainForm = m_windowsByName.mainForm;
     if (mainForm->ShowOnStartTicked() || !m_context.trayAvailable()) {
         mainForm->show();
+    } else {
+        mainForm->Alarm()->ListMissedSinceLastRun();  // the past list is not shown
     }
     return m_ended ? StartResult::kEnded : StartResult::kRunning;
 }

@@ -1,6 +1,7 @@
 #include "memo/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
@@ -22,6 +23,8 @@
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
+#include "memo/missed_alarms_window.h"
+#include "memo/snooze_dialog.h"
 #include "platform/autostart.h"
 #include "platform/desktop.h"
 #include "settings/font_qt.h"
@@ -164,6 +167,7 @@ void TMainForm::BuildMenu() {
     Alarmesonore1 = AddTick(brivonce, "Alarmesonore1", "&Alarme sonore");
     Sonassociauxalarmes1 =
         AddMenuItem(brivonce, "Sonassociauxalarmes1", "S&on associé aux alarmes...");
+    AddAdvanceMenu(brivonce);
     QMenu* scrollBars = AddSubmenu(brivonce, "Ascenseurs1", "A&scenseurs");
     Aucun1 = AddTick(scrollBars, "Aucun1", "&Aucun");
     Vertical1 = AddTick(scrollBars, "Vertical1", "&Vertical");
@@ -604,6 +608,35 @@ void TMainForm::BringToFront() {
 
 void TMainForm::FocusMemo() {
     Memo->setFocus();
+}
+
+// "Prévenir a&vant": one tick among the advance warnings, taking effect at once.
+void TMainForm::AddAdvanceMenu(QMenu* menu) {
+    const std::pair<const char*, const char*> items[] = {{"Alheure1", "À l'&heure"},
+                                                         {"Avant5min1", "5 min avant"},
+                                                         {"Avant15min1", "15 min avant"},
+                                                         {"Avant30min1", "30 min avant"},
+                                                         {"Avant1h1", "1 h avant"}};
+    QMenu* advance = AddSubmenu(menu, "Prevenir1", "Prévenir a&vant");
+    auto* group = new QActionGroup(advance);
+    for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
+        QAction* item = AddTick(advance, items[i].first, items[i].second);
+        group->addAction(item);
+        int minutes = kAdvanceChoices[i];
+        item->setChecked(minutes == m_alarm->Advance());
+        connect(item, &QAction::triggered, this, [this, minutes] { m_alarm->SetAdvance(minutes); });
+    }
+}
+
+void TMainForm::ShowMissed(const QStringList& entries) {
+    if (!m_missedAlarms) {
+        m_missedAlarms = new TMissedAlarms(this);
+    }
+    m_missedAlarms->ShowEntries(entries);
+}
+
+std::optional<int> TMainForm::AskSnoozeMinutes(int lastChoice) {
+    return brivonce::AskSnoozeMinutes(lastChoice);
 }
 
 void TMainForm::ApplyWinStart() {

@@ -18,13 +18,25 @@ Day Today() {
     return DefaultDay();
 }
 
+// Every day the same.
+DayReader Always(Day day) {
+    return [day](year_month_day) { return std::optional<Day>(day); };
+}
+
+std::optional<Day> NoWeekFile(year_month_day) {
+    return std::nullopt;
+}
+
 // One run after another, as the engine chains them.
 class Runs {
 public:
-    explicit Runs(Day day, bool alarmOn = true) : m_day(std::move(day)), m_alarmOn(alarmOn) {}
+    explicit Runs(Day day, bool alarmOn = true, int advance = 0)
+        : Runs(Always(std::move(day)), alarmOn, advance) {}
+    Runs(DayReader days, bool alarmOn, int advance)
+        : m_days(std::move(days)), m_alarmOn(alarmOn), m_advance(advance) {}
 
     RefreshPlan Run(LocalMinute now) {
-        RefreshPlan plan = PlanRefresh(m_day, now, m_memory, m_alarmOn);
+        RefreshPlan plan = PlanRefresh(m_days, now, m_memory, m_alarmOn, m_advance);
         m_memory = plan.memory;
         return plan;
     }
@@ -35,11 +47,12 @@ public:
         }
         return texts;
     }
-    const AlarmMemory& memory() const { return m_memory; }
+    AlarmMemory& memory() { return m_memory; }
 
 private:
-    Day m_day;
+    DayReader m_days;
     bool m_alarmOn;
+    int m_advance;
     AlarmMemory m_memory;
 };
 
@@ -90,7 +103,8 @@ TEST(Match, DentisteAtHalfPastTwoRingsWithItsOwnLabelAndStopsAMinuteLater) {
     EXPECT_EQ(due.match, 14);
     EXPECT_EQ(due.selected, 14);
     ASSERT_EQ(due.ring.size(), 1u);
-    EXPECT_EQ(due.ring[0], (DueAlarm{14, At(14, 30), "14:30 - Dentiste"}));
+    EXPECT_EQ(due.ring[0].due, At(14, 30));
+    EXPECT_EQ(due.ring[0].boxText, "14:30 - Dentiste");
     EXPECT_FALSE(due.stopSound);
     EXPECT_EQ(due.memory.lastAlarmMinute, 30);
 
@@ -186,7 +200,7 @@ TEST(Match, RunningTheSameMinuteAgainDoesNotRingAgain) {
 TEST(Match, WithoutAWeekFileNothingMatchesButTheStopStillComes) {
     AlarmMemory memory;
     memory.lastAlarmMinute = 30;
-    RefreshPlan plan = PlanRefresh(std::nullopt, At(14, 31), memory, true);
+    RefreshPlan plan = PlanRefresh(NoWeekFile, At(14, 31), memory, true, 0);
     EXPECT_EQ(plan.match, std::nullopt);
     EXPECT_EQ(plan.selected, 14);
     EXPECT_TRUE(plan.stopSound);
@@ -201,8 +215,9 @@ TEST(MissedMinutes, AFiveMinuteGapAnnouncesEachSkippedActivityOldestFirst) {
     EXPECT_TRUE(runs.Rung(At(14, 30)).empty());
     RefreshPlan late = runs.Run(At(14, 35));
     ASSERT_EQ(late.ring.size(), 2u);
-    EXPECT_EQ(late.ring[0], (DueAlarm{14, At(14, 31), "14:31 - Dentiste"}));
-    EXPECT_EQ(late.ring[1], (DueAlarm{2, At(14, 33), "14:33 - Pharmacie"}));
+    EXPECT_EQ(late.ring[0], MakeDueAlarm(kMonday, 14, day[14], 0));
+    EXPECT_EQ(late.ring[1], MakeDueAlarm(kMonday, 2, day[2], 0));
+    EXPECT_EQ(late.ring[1].due, At(14, 33));
     EXPECT_EQ(late.match, std::nullopt);
     EXPECT_EQ(late.memory.lastAlarmMinute, 35);
     EXPECT_TRUE(runs.Run(At(14, 36)).stopSound);
@@ -218,13 +233,13 @@ TEST(MissedMinutes, ALongGapOnlyLooksBackSixtyMinutes) {
     EXPECT_EQ(runs.Rung(At(14, 0)), (Texts{"13:00 - Juste", "14:00 - Maintenant"}));
 }
 
-TEST(MissedMinutes, AGapOverMidnightLooksNoFurtherThanTodaysStart) {
+TEST(MissedMinutes, AGapOverMidnightRingsYesterdaysLateActivitiesToo) {
     Day day = Today();
     day[0] = {"00:02", "Tôt"};
-    day[23] = {"23:55", "Hier soir"};  // today's slot, not yesterday's
+    day[23] = {"23:55", "Hier soir"};
     Runs runs(day);
     runs.Run(At(23, 50, year{2026} / December / 6));
-    EXPECT_EQ(runs.Rung(At(0, 5)), Texts{"00:02 - Tôt"});
+    EXPECT_EQ(runs.Rung(At(0, 5)), (Texts{"23:55 - Hier soir", "00:02 - Tôt"}));
 }
 
 TEST(MissedMinutes, TheFirstRunDoesNotAnnounceWhatPassedBeforeTheProgramRan) {
@@ -294,7 +309,8 @@ TEST(ClockChanges, FirstMinuteToCheck) {
     EXPECT_EQ(FirstMinuteToCheck(At(14, 20), At(14, 30)), At(14, 21));
     EXPECT_EQ(FirstMinuteToCheck(At(9, 0), At(14, 30)), At(13, 30));
     EXPECT_EQ(FirstMinuteToCheck(At(0, 10), At(0, 20)), At(0, 11));
-    EXPECT_EQ(FirstMinuteToCheck(At(23, 0, year{2026} / December / 6), At(0, 20)), At(0, 0));
+    EXPECT_EQ(FirstMinuteToCheck(At(23, 0, year{2026} / December / 6), At(0, 20)),
+              At(23, 20, year{2026} / December / 6));
 }
 
 }  // namespace
