@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace brivonce {
 namespace {
 
@@ -57,6 +59,10 @@ private:
 };
 
 using Texts = std::vector<std::string>;
+
+int MinuteOfDayForTest(LocalMinute moment) {
+    return static_cast<int>((moment - floor<days>(moment)).count());
+}
 
 TEST(TimeLabels, OnlyExactlyHoursColonMinutesIsATime) {
     EXPECT_EQ(ParseTimeLabel("00:00"), 0);
@@ -311,6 +317,191 @@ TEST(ClockChanges, FirstMinuteToCheck) {
     EXPECT_EQ(FirstMinuteToCheck(At(0, 10), At(0, 20)), At(0, 11));
     EXPECT_EQ(FirstMinuteToCheck(At(23, 0, year{2026} / December / 6), At(0, 20)),
               At(23, 20, year{2026} / December / 6));
+}
+
+// Days of several weeks, as the week files hold them.
+class Agenda {
+public:
+    void Put(year_month_day date, int slot, Slot value) {
+        Day& day = m_days.try_emplace(sys_days{date}, DefaultDay()).first->second;
+        day[slot] = std::move(value);
+    }
+    void Remove(year_month_day date) { m_days.erase(sys_days{date}); }
+    DayReader Reader() const {
+        return [this](year_month_day date) -> std::optional<Day> {
+            auto found = m_days.find(sys_days{date});
+            return found == m_days.end() ? std::nullopt : std::optional<Day>(found->second);
+        };
+    }
+
+private:
+    std::map<sys_days, Day> m_days;
+};
+
+const year_month_day kSunday = year{2026} / December / 6;
+
+TEST(Advance, WarnsBeforeTheActivityThenRingsAtItsTimeAcrossMidnightAndWeeks) {
+    struct Case {
+        year_month_day day;
+        const char* label;
+        int advance;
+        LocalMinute warning;
+        const char* text;
+    };
+    const Case cases[] = {
+        {kMonday, "14:30", 15, At(14, 15), "Dans 15 min : 14:30 - Dentiste"},
+        {kMonday, "14:30", 5, At(14, 25), "Dans 5 min : 14:30 - Dentiste"},
+        {kMonday, "14:30", 60, At(13, 30), "Dans 1 h : 14:30 - Dentiste"},
+        // Monday 00:10 warns on Sunday, the last day of the week before.
+        {kMonday, "00:10", 30, At(23, 40, kSunday), "Dans 30 min : 00:10 - Dentiste"},
+        {kMonday, "00:30", 30, At(0, 0), "Dans 30 min : 00:30 - Dentiste"},
+    };
+    for (const Case& c : cases) {
+        Agenda agenda;
+        agenda.Put(c.day, 9, {c.label, "Dentiste"});
+        Runs runs(agenda.Reader(), true, c.advance);
+        LocalMinute activity = c.warning + minutes{c.advance};
+        std::vector<std::string> rung;
+        for (LocalMinute now = c.warning - minutes{2}; now <= activity + minutes{1};
+             now += minutes{1}) {
+            for (const std::string& text : runs.Rung(now)) {
+                rung.push_back(
+                    FormatTimeLabel(MinuteOfDayForTest(now) / 60, MinuteOfDayForTest(now) % 60) +
+                    " " + text);
+            }
+        }
+        int w = MinuteOfDayForTest(c.warning);
+        EXPECT_EQ(rung, (Texts{FormatTimeLabel(w / 60, w % 60) + " " + c.text,
+                               std::string(c.label) + " " + c.label + " - Dentiste"}))
+            << c.label << " " << c.advance;
+    }
+}
+
+TEST(Snooze, RingsAgainWhenDueUnlessTooOldChangedDeletedOrTheAlarmIsOff) {
+    struct Case {
+        const char* what;
+        Slot slotNow;  // what the slot holds when the snooze is due
+        bool weekFile;
+        LocalMinute now;
+        bool alarmOn;
+        bool rings;
+    };
+    const Slot dentiste{"14:30", "Dentiste"};
+    const Case cases[] = {
+        {"due", dentiste, true, At(14, 40), true, true},
+        {"late, within the bound", dentiste, true, At(15, 40), true, true},
+        {"beyond the bound", dentiste, true, At(15, 41), true, false},
+        {"text changed", {"14:30", "Dentiste Paul"}, true, At(14, 40), true, false},
+        {"moved", {"14:45", "Dentiste"}, true, At(14, 40), true, false},
+        {"week file deleted", dentiste, false, At(14, 40), true, false},
+        {"alarm off", dentiste, true, At(14, 40), false, false},
+    };
+    for (const Case& c : cases) {
+        Agenda agenda;
+        if (c.weekFile) {
+            agenda.Put(kMonday, 14, c.slotNow);
+        }
+        DueAlarm alarm = MakeDueAlarm(kMonday, 14, dentiste, 15);  // a snoozed warning
+        Runs runs(agenda.Reader(), c.alarmOn, 0);
+        runs.memory().snoozes = {{At(14, 40), alarm}};  // after a restart: no previous run
+        RefreshPlan plan = runs.Run(c.now);
+        EXPECT_EQ(plan.ring, c.rings ? std::vector{alarm} : std::vector<DueAlarm>{}) << c.what;
+        EXPECT_TRUE(plan.memory.snoozes.empty()) << c.what;
+    }
+    Agenda agenda;
+    agenda.Put(kMonday, 14, dentiste);
+    Runs runs(agenda.Reader(), true, 0);
+    runs.memory().snoozes = {{At(14, 40), MakeDueAlarm(kMonday, 14, dentiste, 0)}};
+    EXPECT_TRUE(runs.Rung(At(14, 39)).empty());
+    EXPECT_EQ(runs.memory().snoozes.size(), 1u);  // not due yet: kept
+    EXPECT_EQ(runs.Rung(At(14, 40)), Texts{"14:30 - Dentiste"});
+}
+
+TEST(Gap, AJumpBeyondTheBoundListsTheGapOnceAndRingsTheLastHour) {
+    struct Case {
+        const char* what;
+        std::optional<LocalMinute> lastRun;
+        std::optional<LocalMinute> listSince;  // a start in the tray
+        LocalMinute now;
+        Texts missed;  // times of the listed activities
+        Texts rung;
+    };
+    const year_month_day saturday = year{2026} / December / 5;
+    const Case cases[] = {
+        {"no gap", At(14, 29), std::nullopt, At(14, 30), {}, {"14:30 - Ici"}},
+        {"within the bound",
+         At(13, 30),
+         std::nullopt,
+         At(14, 30),
+         {},
+         {"14:00 - Avant", "14:30 - Ici"}},
+        {"beyond the bound",
+         At(13, 28),
+         std::nullopt,
+         At(14, 30),
+         {"13:29"},
+         {"14:00 - Avant", "14:30 - Ici"}},
+        {"over a weekend",
+         At(20, 0, saturday),
+         std::nullopt,
+         At(14, 30),
+         {"22:00", "09:00", "13:29"},
+         {"14:00 - Avant", "14:30 - Ici"}},
+        {"clock set back", At(18, 0), std::nullopt, At(14, 30), {}, {"14:30 - Ici"}},
+        {"more than a week",
+         At(12, 0, year{2026} / November / 20),
+         std::nullopt,
+         At(14, 30),
+         {"19:59", "22:00", "09:00", "13:29"},
+         {"14:00 - Avant", "14:30 - Ici"}},
+        {"start in the tray",
+         std::nullopt,
+         At(20, 0, saturday),
+         At(14, 30),
+         {"22:00", "09:00", "13:29", "14:00"},
+         {"14:30 - Ici"}},
+        {"first start", std::nullopt, std::nullopt, At(14, 30), {}, {"14:30 - Ici"}},
+    };
+    Agenda agenda;
+    agenda.Put(year{2026} / November / 30, 13, {"13:00", "Trop vieux"});  // 7 days and 90 min
+    agenda.Put(saturday, 19, {"19:59", "Déjà passé"});
+    agenda.Put(saturday, 22, {"22:00", "Samedi"});
+    agenda.Put(kSunday, 9, {"09:00", "Dimanche"});
+    agenda.Put(kMonday, 13, {"13:29", "Oublié"});
+    agenda.Put(kMonday, 14, {"14:00", "Avant"});
+    agenda.Put(kMonday, 15, {"14:30", "Ici"});
+    for (const Case& c : cases) {
+        Runs runs(agenda.Reader(), true, 0);
+        runs.memory().lastRun = c.lastRun;
+        runs.memory().listMissedSince = c.listSince;
+        RefreshPlan plan = runs.Run(c.now);
+        Texts missed, rung;
+        for (const ListedActivity& activity : plan.missed) {
+            missed.push_back(activity.label);
+        }
+        for (const DueAlarm& alarm : plan.ring) {
+            rung.push_back(alarm.boxText);
+        }
+        EXPECT_EQ(missed, c.missed) << c.what;
+        EXPECT_EQ(rung, c.rung) << c.what;
+        EXPECT_FALSE(plan.memory.listMissedSince) << c.what;
+        EXPECT_TRUE(runs.Run(c.now + minutes{1}).missed.empty()) << c.what;  // once
+    }
+    Runs runs(agenda.Reader(), true, 0);
+    runs.memory().lastRun = At(20, 0, saturday);
+    ASSERT_EQ(runs.Run(At(14, 30)).missed.front(),
+              (ListedActivity{saturday, 6, 23, "22:00", "Samedi"}));
+}
+
+TEST(Gap, WithTheAlarmOffNothingIsListedButThePassingIsKnown) {
+    Agenda agenda;
+    agenda.Put(kMonday, 13, {"13:30", "Oublié"});
+    Runs runs(agenda.Reader(), false, 0);
+    runs.memory().lastRun = At(8, 0);
+    RefreshPlan plan = runs.Run(At(14, 40));
+    EXPECT_TRUE(plan.missed.empty());
+    EXPECT_TRUE(plan.activityPassed);
+    EXPECT_FALSE(runs.Run(At(14, 41)).activityPassed);
 }
 
 }  // namespace
