@@ -9,8 +9,6 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr int kMinutesPerDay = 24 * 60;
-
 // An alarm rung is remembered for a day on either side of the clock, long
 // enough that setting the clock back never rings it again.
 constexpr minutes kRungMemory = days{1};
