@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
+#include <utility>
 
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
@@ -53,7 +54,7 @@ AlarmEngine::AlarmEngine(AppContext& context, AlarmView& view, QObject* parent)
     ChooseSoundFile();
     m_reminders =
         LoadReminderSettings(IniFile(m_context.dataFolder + std::string(kSettingsFileName)));
-    m_memory.snoozes = std::move(m_reminders.snoozes);
+    m_memory.snoozes = std::exchange(m_reminders.snoozes, {});
 }
 
 void AlarmEngine::SetAdvance(int minutes) {

@@ -1,7 +1,6 @@
 #include "memo/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
@@ -612,19 +611,26 @@ void TMainForm::FocusMemo() {
 
 // "Prévenir a&vant": one tick among the advance warnings, taking effect at once.
 void TMainForm::AddAdvanceMenu(QMenu* menu) {
-    const std::pair<const char*, const char*> items[] = {{"Alheure1", "À l'&heure"},
+    const std::pair<const char*, const char*> names[] = {{"Alheure1", "À l'&heure"},
                                                          {"Avant5min1", "5 min avant"},
                                                          {"Avant15min1", "15 min avant"},
                                                          {"Avant30min1", "30 min avant"},
                                                          {"Avant1h1", "1 h avant"}};
     QMenu* advance = AddSubmenu(menu, "Prevenir1", "Prévenir a&vant");
-    auto* group = new QActionGroup(advance);
     for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
-        QAction* item = AddTick(advance, items[i].first, items[i].second);
-        group->addAction(item);
-        int minutes = kAdvanceChoices[i];
-        item->setChecked(minutes == m_alarm->Advance());
-        connect(item, &QAction::triggered, this, [this, minutes] { m_alarm->SetAdvance(minutes); });
+        AddTick(advance, names[i].first, names[i].second);
+    }
+    auto tick = [advance](int minutes) {
+        for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
+            advance->actions()[i]->setChecked(kAdvanceChoices[i] == minutes);
+        }
+    };
+    tick(m_alarm->Advance());
+    for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
+        connect(advance->actions()[i], &QAction::triggered, this, [this, tick, i] {
+            tick(kAdvanceChoices[i]);
+            m_alarm->SetAdvance(kAdvanceChoices[i]);
+        });
     }
 }
 
