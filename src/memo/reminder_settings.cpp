@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "settings/extra_settings.h"
 #include "text/dates.h"
 
 namespace brivonce {
@@ -9,10 +10,20 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::string_view kKeyDelai = "Delai";
-constexpr std::string_view kKeyAvance = "Avance";
-constexpr std::string_view kKeyDernier = "Dernier";
-constexpr std::string_view kKeyRappel = "Rappel";  // followed by 1, 2, ...
+constexpr ExtraSetting kSnoozeDelay{"DelaiRappel", kSnoozeChoices.front()};
+constexpr ExtraSetting kAdvance{"AvanceAlarme", kAdvanceChoices.front()};
+constexpr std::string_view kKeyLastRun = "DerniereMinute";
+constexpr std::string_view kKeySnooze = "Rappel";  // followed by 1, 2, ...
+
+// A line break is never a value: it tells a missing key from an empty one.
+std::optional<std::string> ReadKey(const IniFile& ini, std::string_view key) {
+    std::string value = ini.ReadString(kSectionExtras, key, "\n");
+    return value == "\n" ? std::nullopt : std::optional(value);
+}
+
+std::string SnoozeKey(size_t n) {
+    return std::string(kKeySnooze) + std::to_string(n);
+}
 
 // Leading fields up to the n-th ';', then the rest, which may hold ';'.
 std::optional<std::vector<std::string_view>> SplitFields(std::string_view text, int leading) {
@@ -90,19 +101,11 @@ std::optional<Snooze> ParseSnooze(std::string_view text) {
 
 ReminderSettings LoadReminderSettings(const IniFile& ini) {
     ReminderSettings settings;
-    settings.snoozeMinutes =
-        OneOf(ini.ReadInteger(kSectionRappels, kKeyDelai, settings.snoozeMinutes), kSnoozeChoices);
-    settings.advanceMinutes = OneOf(
-        ini.ReadInteger(kSectionRappels, kKeyAvance, settings.advanceMinutes), kAdvanceChoices);
-    settings.lastRun = ParseMinute(ini.ReadString(kSectionRappels, kKeyDernier, ""));
-    // A line break is never a value: it tells a missing key from an empty one.
-    for (int n = 1;; ++n) {
-        std::string key = std::string(kKeyRappel) + std::to_string(n);
-        std::string value = ini.ReadString(kSectionRappels, key, "\n");
-        if (value == "\n") {
-            break;
-        }
-        if (std::optional<Snooze> snooze = ParseSnooze(value)) {
+    settings.snoozeMinutes = OneOf(ReadExtra(ini, kSnoozeDelay), kSnoozeChoices);
+    settings.advanceMinutes = OneOf(ReadExtra(ini, kAdvance), kAdvanceChoices);
+    settings.lastRun = ParseMinute(ReadKey(ini, kKeyLastRun).value_or(""));
+    for (size_t n = 1; std::optional<std::string> value = ReadKey(ini, SnoozeKey(n)); ++n) {
+        if (std::optional<Snooze> snooze = ParseSnooze(*value)) {
             settings.snoozes.push_back(std::move(*snooze));
         }
     }
@@ -110,20 +113,18 @@ ReminderSettings LoadReminderSettings(const IniFile& ini) {
 }
 
 void WriteReminderSettings(IniFile& ini, const ReminderSettings& settings) {
-    const ReminderSettings defaults;
-    ini.EraseSection(kSectionRappels);
-    if (settings.snoozeMinutes != defaults.snoozeMinutes) {
-        ini.WriteInteger(kSectionRappels, kKeyDelai, settings.snoozeMinutes);
-    }
-    if (settings.advanceMinutes != defaults.advanceMinutes) {
-        ini.WriteInteger(kSectionRappels, kKeyAvance, settings.advanceMinutes);
-    }
+    WriteExtra(ini, kSnoozeDelay, settings.snoozeMinutes);
+    WriteExtra(ini, kAdvance, settings.advanceMinutes);
     if (settings.lastRun) {
-        ini.WriteString(kSectionRappels, kKeyDernier, FormatMinute(*settings.lastRun));
+        ini.WriteString(kSectionExtras, kKeyLastRun, FormatMinute(*settings.lastRun));
+    } else {
+        ini.EraseKey(kSectionExtras, kKeyLastRun);
+    }
+    for (size_t n = 1; ReadKey(ini, SnoozeKey(n)); ++n) {
+        ini.EraseKey(kSectionExtras, SnoozeKey(n));
     }
     for (size_t i = 0; i < settings.snoozes.size(); ++i) {
-        ini.WriteString(kSectionRappels, std::string(kKeyRappel) + std::to_string(i + 1),
-                        FormatSnooze(settings.snoozes[i]));
+        ini.WriteString(kSectionExtras, SnoozeKey(i + 1), FormatSnooze(settings.snoozes[i]));
     }
 }
 

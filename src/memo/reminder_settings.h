@@ -10,11 +10,9 @@
 
 namespace brivonce {
 
-// The section of brivonce.ini that holds what the alarm adds to the memo
-// window's own settings. Written only when a value differs from its default,
-// so that a first save writes the same file as before.
-inline constexpr std::string_view kSectionRappels = "Rappels";
-
+// What the alarm keeps in brivonce.ini beyond the memo window's own settings,
+// in the section of the later settings, each key only while it differs from
+// its default.
 struct ReminderSettings {
     int snoozeMinutes = kSnoozeChoices.front();    // the last delay chosen
     int advanceMinutes = kAdvanceChoices.front();  // warning before each activity
@@ -38,8 +36,8 @@ std::optional<Snooze> ParseSnooze(std::string_view text);
 // out.
 ReminderSettings LoadReminderSettings(const IniFile& ini);
 
-// Erases the section and writes again the values that differ from their
-// defaults; none at all leaves no section.
+// Writes the values that differ from their defaults and removes the others,
+// leaving the section's other keys alone.
 void WriteReminderSettings(IniFile& ini, const ReminderSettings& settings);
 
 }  // namespace brivonce

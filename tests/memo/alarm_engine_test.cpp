@@ -303,9 +303,10 @@ private slots:
         m_view.snoozeAnswer = 10;
         TickAt(14, 30);
         QCOMPARE(m_view.snoozeOffered, QList<int>{5});
-        QVERIFY(ReadFile(Folder() + "brivonce.ini")
-                    .contains("Delai=10\r\nDernier=20261207 14:30\r\n"
-                              "Rappel1=20261207 14:40;20261207;15;0;14:30;Dentiste\r\n"));
+        QByteArray ini = ReadFile(Folder() + "brivonce.ini");
+        QVERIFY(ini.contains("DelaiRappel=10\r\n"));
+        QVERIFY(ini.contains("DerniereMinute=20261207 14:30\r\n"));
+        QVERIFY(ini.contains("Rappel1=20261207 14:40;20261207;15;0;14:30;Dentiste\r\n"));
 
         StartEngine();  // quit and start again
         TickAt(14, 39);

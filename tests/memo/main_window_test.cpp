@@ -172,7 +172,7 @@ private slots:
             QCOMPARE(ticked(Form(*run)), QStringList{"Avant15min1"});
             Form(*run)->close();
         }
-        QVERIFY(Ini().contains("[Rappels]\r\nAvance=15\r\n"));
+        QVERIFY(Ini().contains("[Extras]\r\nAvanceAlarme=15\r\n"));
         auto run = Shown();
         QCOMPARE(ticked(Form(*run)), QStringList{"Avant15min1"});
     }

@@ -37,7 +37,8 @@ TEST(ReminderValues, SnoozesReadBackAndMalformedOnesAreRefused) {
 }
 
 TEST_F(ReminderSettingsTest, DefaultsWriteNoSectionAndOtherValuesComeBack) {
-    IniFile ini = Open("[Autre]\r\nx=1\r\n[Rappels]\r\nDelai=10\r\n");
+    IniFile ini =
+        Open("[Autre]\r\nx=1\r\n[Extras]\r\nDelaiRappel=10\r\nRappel1=x\r\nRappel2=y\r\n");
     WriteReminderSettings(ini, ReminderSettings{});
     EXPECT_EQ(SavedBytes(ini), "[Autre]\r\nx=1\r\n");
 
@@ -54,7 +55,7 @@ TEST_F(ReminderSettingsTest, DefaultsWriteNoSectionAndOtherValuesComeBack) {
 
 TEST_F(ReminderSettingsTest, ValuesOutsideTheChoicesAndBadSnoozesGiveDefaultsNotFailures) {
     IniFile ini = Open(
-        "[Rappels]\r\nDelai=7\r\nAvance=abc\r\nDernier=hier\r\n"
+        "[Extras]\r\nDelaiRappel=7\r\nAvanceAlarme=abc\r\nDerniereMinute=hier\r\n"
         "Rappel1=n'importe quoi\r\nRappel2=\r\nRappel3=20261207 "
         "14:40;20261207;15;0;14:30;Dentiste\r\n"
         "Rappel5=20261207 14:50;20261207;15;0;14:30;Dentiste\r\n");

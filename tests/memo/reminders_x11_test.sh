@@ -116,7 +116,7 @@ xdotool key b v  # "&Brivonce", "Prévenir a&vant"
 sleep 0.3
 shot menu
 xdotool key Down Return  # "5 min avant"
-wait_for ini_has '^Avance=5$' || fail "the advance was not stored: $(cat "$ini")"
+wait_for ini_has '^AvanceAlarme=5$' || fail "the advance was not stored: $(cat "$ini")"
 wait_for 80 alarm_box || fail "no warning rang"
 wait_for sound_playing || fail "the warning plays no sound"
 shot warning
@@ -136,13 +136,13 @@ stop
 
 # --- Stopped across an alarm minute while the clock jumps two hours.
 rm -f "$data"/*.SEM
-printf '[Config]\r\nShowOnStart=1\r\n[Rappels]\r\nAvance=0\r\n' >"$ini"
+printf '[Config]\r\nShowOnStart=1\r\n' >"$ini"
 settle
 put 1 "Pendant l'arrêt" >/dev/null  # due while the program is stopped
 put 30 "Dossier" >/dev/null           # inside the jump, beyond the last hour
 late=$(put 100 "Réunion")             # within the last hour after the jump
 start
-wait_for ini_has '^Dernier=' || fail "the first run kept no minute"
+wait_for ini_has '^DerniereMinute=' || fail "the first run kept no minute"
 kill -STOP "$program"
 sleep $((61 - 10#$(date +%S) + 2))  # past the alarm minute
 echo "+7200" >"$clock"
