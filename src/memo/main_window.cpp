@@ -18,7 +18,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
@@ -752,7 +751,7 @@ void TMainForm::AboutClick() {
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {
-    OpenWebPage(*m_context.desktop, QUrl(QStringLiteral(BRIVONCE_AUTHOR_URL)));
+    OpenAuthorPage(*m_context.desktop);
 }
 
 }  // namespace brivonce
