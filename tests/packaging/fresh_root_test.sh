@@ -107,7 +107,7 @@ toolbar() {
     sleep 1
     window=$(xdotool search --onlyvisible --class brivonce | head -1)
     import -window "$window" -crop x22+0+0 +repage "$work/$name.png"
-    kill "$program"
+    kill "$program" || fail "$name ended by itself"
     wait "$program"
 }
 session_start_x11
