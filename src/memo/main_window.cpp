@@ -18,7 +18,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
@@ -797,7 +796,7 @@ void TMainForm::AboutClick() {
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {
-    OpenWebPage(*m_context.desktop, QUrl(QStringLiteral(BRIVONCE_AUTHOR_URL)));
+    OpenAuthorPage(*m_context.desktop);
 }
 
 }  // namespace brivonce

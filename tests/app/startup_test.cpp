@@ -233,7 +233,8 @@ private slots:
         QVERIFY(run.desktop->opened[0].isLocalFile());
         QVERIFY(run.desktop->opened[0].path().endsWith("help/brivonce.html"));
         QVERIFY(QFile::exists(run.desktop->opened[0].toLocalFile()));
-        QCOMPARE(run.desktop->opened[1].scheme(), QString("https"));
+        // Built with no address for the author's page: the help page stands in.
+        QCOMPARE(run.desktop->opened[1], run.desktop->opened[0]);
     }
 
     void standardDialogsSpeakFrench() {
@@ -284,7 +285,7 @@ private slots:
         run.windows().mainForm->Connexionausitewebdelauteur1->trigger();
         QCOMPARE(run.boxes->shown.size(), 2);
         QVERIFY(run.boxes->shown[0].text.contains("brivonce.html"));
-        QVERIFY(run.boxes->shown[1].text.startsWith("Impossible d'ouvrir la page https://"));
+        QVERIFY(run.boxes->shown[1].text.contains("brivonce.html"));
     }
 
     void datesAreFrenchWhateverTheSystemsLanguage() {
