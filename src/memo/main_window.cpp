@@ -608,7 +608,7 @@ void TMainForm::FocusMemo() {
 
 void TMainForm::ApplyWinStart() {
     if (winstart->isChecked()) {
-        m_context.autostart->Enable(m_context.programPath);
+        m_context.autostart->Enable(m_context.programPath, m_context.startArguments);
     } else {
         m_context.autostart->Disable();
     }
