@@ -10,32 +10,12 @@ build=${1:-build/default}
 count=${2:-500}
 runs=${3:-5}
 brivonce=$build/brivonce
-for tool in Xvfb openbox xprop xwininfo iconv pgrep /usr/bin/time; do
-    command -v $tool >/dev/null || { echo "$tool is missing" >&2; exit 1; }
-done
-
-scratch=$(mktemp -d)
-wm="" xvfb="" program=""
-cleanup() {
-    [ -n "$program" ] && kill -9 "$program" 2>/dev/null
-    kill $wm $xvfb 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-# A display number no other server holds.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$scratch/display") QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$scratch/runtime"
-# The autostart entry a first start writes stays in the scratch folder.
-export XDG_CONFIG_HOME="$scratch/config"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-sleep 1
+source "$(dirname "$0")/../tests/desktop_session.sh"
+session_require Xvfb openbox xprop xwininfo iconv pgrep /usr/bin/time
+program=""
+trap '[ -n "$program" ] && kill -9 "$program" 2>/dev/null; session_cleanup' EXIT
+SESSION_SCREEN=1920x1080x24 session_start_x11
+scratch=$session_scratch
 
 # COUNT notes with text and a section each, as the program writes them.
 data=$scratch/data
