@@ -166,10 +166,6 @@ void WritePostitSettings(IniFile& ini, const NumberedPostitSettings& postits) {
     ini.ReplaceSections(sections);
 }
 
-PostitSettings LoadPostitSettings(const fs::path& dataFolder, int number, ScreenSize screen) {
-    return ReadPostitSettings(IniFile(dataFolder / kSettingsFileName), number, screen);
-}
-
 void SavePostitSettings(const fs::path& dataFolder, const NumberedPostitSettings& postits) {
     IniFile ini(dataFolder / kSettingsFileName);
     WritePostitSettings(ini, postits);

@@ -66,9 +66,7 @@ using NumberedPostitSettings = std::vector<std::pair<int, PostitSettings>>;
 // of notes in one pass over the file.
 void WritePostitSettings(IniFile& ini, const NumberedPostitSettings& postits);
 
-// Reading and writing brivonce.ini once each. Raise Error.
-PostitSettings LoadPostitSettings(const std::filesystem::path& dataFolder, int number,
-                                  ScreenSize screen);
+// Reads and writes brivonce.ini once. Raises Error.
 void SavePostitSettings(const std::filesystem::path& dataFolder,
                         const NumberedPostitSettings& postits);
 

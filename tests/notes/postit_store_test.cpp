@@ -18,6 +18,10 @@ std::string Bytes(const fs::path& file) {
     return ReadWholeFile(file, kCannotOpen).value_or("(missing)");
 }
 
+PostitSettings Load(const fs::path& dataFolder, int number) {
+    return ReadPostitSettings(IniFile(dataFolder / "brivonce.ini"), number, kScreen);
+}
+
 void Touch(const fs::path& file) {
     ReplaceFile(file, "", kCannotCreate);
 }
@@ -43,7 +47,7 @@ TEST(PostitStore, DefaultsStepTenPixelsAndComeBackToTheEdgeNearTheScreensEnd) {
     EXPECT_EQ(first.font, FontRecord{});
     EXPECT_EQ(first.couleurmemo, 65535);
     ScratchDir dir;
-    EXPECT_EQ(LoadPostitSettings(dir.path(), 1, kScreen), first);
+    EXPECT_EQ(Load(dir.path(), 1), first);
 }
 
 TEST(PostitStore, SectionIsWrittenWholeInItsKeyOrderAndReadBack) {
@@ -52,7 +56,7 @@ TEST(PostitStore, SectionIsWrittenWholeInItsKeyOrderAndReadBack) {
                 "[postit3]\r\nmine=1\r\nx=5\r\ntaille=10\r\nhauteur=-40\r\n"
                 "[Config]\r\nImprime=1\r\n",
                 kCannotWrite);
-    PostitSettings read = LoadPostitSettings(dir.path(), 3, kScreen);
+    PostitSettings read = Load(dir.path(), 3);
     EXPECT_EQ(read.x, 5);
     EXPECT_EQ(read.y, 30);
     EXPECT_EQ(read.font.size, 10);
@@ -67,7 +71,7 @@ TEST(PostitStore, SectionIsWrittenWholeInItsKeyOrderAndReadBack) {
               "couleur=0\r\nhauteur=-13\r\nnom=arial\r\ntaille=10\r\n"
               "gras=1\r\nitalique=0\r\nsoulign\xE9=0\r\nbarr\xE9=0\r\n"
               "couleurmemo=-2147483624\r\n");
-    EXPECT_EQ(LoadPostitSettings(dir.path(), 3, kScreen), read);
+    EXPECT_EQ(Load(dir.path(), 3), read);
 }
 
 TEST(PostitStore, OnlyNumberedTextFilesAreNotesInNameOrder) {
