@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
+#include "platform/desktop.h"
 #include "settings/font_qt.h"
 #include "text/dates.h"
 #include "ui/app_context.h"
@@ -189,8 +190,9 @@ void Tpostit::SetScrollBars(int choice) {
 PostitSettings Tpostit::CurrentSettings() const {
     PostitSettings settings = m_settings;
     // A place or size the user has not changed is kept as stored, even
-    // where it had to be brought onto the screens to be shown.
-    if (pos() != m_shownAt.topLeft()) {
+    // where it had to be brought onto the screens to be shown; so is a place
+    // the platform cannot tell.
+    if (WindowPositionsKnown() && pos() != m_shownAt.topLeft()) {
         settings.x = pos().x();
         settings.y = pos().y();
     }

@@ -81,6 +81,9 @@ public:
     // Removes every section of that name: its line and every line up to the
     // next section.
     void EraseSection(std::string_view section);
+    // Removes the key from every section of that name; a section left without
+    // any key goes with it.
+    void EraseKey(std::string_view section, std::string_view key);
     // What EraseSection followed by the writes of each section's keys would
     // leave (the sections at the end of the file, in the given order), in one
     // pass over the file however many sections there are.
