@@ -652,7 +652,7 @@ std::optional<int> TMainForm::AskSnoozeMinutes(int lastChoice) {
 
 void TMainForm::ApplyWinStart() {
     if (winstart->isChecked()) {
-        m_context.autostart->Enable(m_context.programPath);
+        m_context.autostart->Enable(m_context.programPath, m_context.startArguments);
     } else {
         m_context.autostart->Disable();
     }

@@ -262,9 +262,11 @@ private slots:
     void leftoversOfKilledSavesAreRemovedAtStart() {
         WriteFile(Folder(), ".brivonce.ini.brivonce-Ab12Cd", "half a save");
         WriteFile(Folder(), "notes.txt", "the user's");
+        WriteFile(Folder() + "/postits", ".6.txt.brivonce-Xy34Zw", "half a note");
         TestRun run(Folder());
         QCOMPARE(run.Start(), StartResult::kRunning);
         QVERIFY(!QFile::exists(Folder() + "/.brivonce.ini.brivonce-Ab12Cd"));
+        QVERIFY(!QFile::exists(Folder() + "/postits/.6.txt.brivonce-Xy34Zw"));
         QVERIFY(QFile::exists(Folder() + "/notes.txt"));
     }
 
