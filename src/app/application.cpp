@@ -11,8 +11,6 @@
 
 #include "activities/activity_edits.h"
 #include "activities/activity_list_windows.h"
-#include "activities/past_window.h"
-#include "activities/week_cleanup_dialog.h"
 #include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/confirm_dialog.h"
@@ -22,7 +20,6 @@
 #include "app/tray_window.h"
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
-#include "notes/shopping_list_dialog.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "print/print_service.h"
@@ -160,24 +157,16 @@ void Application::CreateWindows() {
     m_print = std::make_unique<PrintService>(*m_services.printers, *windows.config);
     m_context.links.print = m_print.get();
     // The lists of activities and the week file clean-up.
-    windows.deleteWeeks = Keep(m_windows, new TDelete(m_context));
-    windows.past = Keep(m_windows, new TPast(m_context));
-    m_context.links.activityLists =
-        new ActivityListWindows(m_context, windows.past, windows.deleteWeeks);
-    windows.confirm = Keep(m_windows, new TConfirm);
-    windows.courses = Keep(m_windows, new TCourses(m_context));
-    windows.notes = Keep(m_windows, new NotesWindows(m_context, windows.courses));
+    m_activityLists = std::make_unique<ActivityListWindows>(m_context);
+    m_context.links.activityLists = windows.activityLists = m_activityLists.get();
+    windows.confirm = OnFirstUse<TConfirm>([] { return std::make_unique<TConfirm>(); });
+    windows.notes = Keep(m_windows, new NotesWindows(m_context));
     m_context.links.notes = windows.notes;
-    windows.aboutBox = Keep(m_windows, new TAboutBox);
-    m_context.links.aboutBox = windows.aboutBox;
+    windows.aboutBox = OnFirstUse<QDialog>([] { return std::make_unique<TAboutBox>(); });
+    m_context.links.aboutBox = &windows.aboutBox;
     // Repetition, deletion and search over the week files.
     m_activityEdits = std::make_unique<ActivityEdits>(m_context);
     m_context.links.activityEdits = windows.activityEdits = m_activityEdits.get();
-    windows.repet = m_activityEdits->Repet();
-    windows.wait = m_activityEdits->Wait();
-    windows.suppr = m_activityEdits->Suppr();
-    windows.per = m_activityEdits->Per();
-    windows.find = m_activityEdits->Find();
 }
 
 void Application::End() {

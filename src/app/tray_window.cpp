@@ -149,7 +149,7 @@ void TTrayForm::SessionEnding() {
 
 void TTrayForm::End() {
     m_ending = true;
-    if (m_windows.confirm && m_windows.confirm->isVisible()) {
+    if (m_windows.confirm.IsVisible()) {
         m_windows.confirm->reject();  // let its pending exec() return
     }
     emit EndRequested();

@@ -635,7 +635,7 @@ void TMainForm::Sonassociauxalarmes1Click() {
 void TMainForm::PopupMenu1Popup() {
     const AppLinks& links = m_context.links;
     Sonassociauxalarmes1->setEnabled(!m_soundDialogOpen);
-    Apropos1->setEnabled(!(links.aboutBox && links.aboutBox->isVisible()));
+    Apropos1->setEnabled(!(links.aboutBox && links.aboutBox->IsVisible()));
     Police->setEnabled(!m_fontDialogOpen);
     Rendezvous1->setEnabled(!(links.agenda && links.agenda->IsVisible()));
     Calendrier1->setEnabled(!(links.agenda && links.agenda->DatePickerVisible()));
@@ -748,7 +748,7 @@ void TMainForm::AideClick() {
 }
 
 void TMainForm::AboutClick() {
-    m_context.links.aboutBox->exec();
+    m_context.links.aboutBox->Get()->exec();
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {

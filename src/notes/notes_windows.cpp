@@ -9,8 +9,8 @@
 
 namespace brivonce {
 
-NotesWindows::NotesWindows(AppContext& context, TCourses* courses)
-    : m_context(context), m_courses(courses) {}
+NotesWindows::NotesWindows(AppContext& context)
+    : m_context(context), m_courses([&context] { return std::make_unique<TCourses>(context); }) {}
 
 NotesWindows::~NotesWindows() = default;
 
@@ -47,16 +47,23 @@ void NotesWindows::Open(int number) {
     m_postits.push_back(std::move(postit));
 }
 
+TCourses* NotesWindows::Courses() {
+    return m_courses;
+}
+
 void NotesWindows::ShowShoppingList() {
     m_courses->exec();
 }
 
 bool NotesWindows::ShoppingListVisible() const {
-    return m_courses->isVisible();
+    return m_courses.IsVisible();
 }
 
+// A list never shown was never read: its file is left as it is.
 void NotesWindows::SaveShoppingList() {
-    m_courses->SaveShoppingList();
+    if (TCourses* courses = m_courses.Built()) {
+        courses->SaveShoppingList();
+    }
 }
 
 }  // namespace brivonce

@@ -6,6 +6,7 @@
 
 #include "notes/postit_store.h"
 #include "ui/notes_link.h"
+#include "ui/on_first_use.h"
 
 namespace brivonce {
 
@@ -15,10 +16,11 @@ class Tpostit;
 
 // The post-its and the shopping list, as the rest of the program reaches
 // them. Owns every post-it of the run: destroying it destroys them, and each
-// one not deleted saves itself then.
+// one not deleted saves itself then. The shopping list is built, and its file
+// read, the first time it is shown.
 class NotesWindows : public QObject, public NotesLink {
 public:
-    NotesWindows(AppContext& context, TCourses* courses);
+    explicit NotesWindows(AppContext& context);
     ~NotesWindows() override;
 
     void NewPostit() override;
@@ -32,13 +34,14 @@ public:
 
     // Every post-it of the run, deleted ones (hidden) included.
     const std::vector<std::unique_ptr<Tpostit>>& Postits() const { return m_postits; }
+    TCourses* Courses();
 
 private:
     // Constructs, loads and shows post-it `number`. Raises Error.
     void Open(int number);
 
     AppContext& m_context;
-    TCourses* m_courses;
+    OnFirstUse<TCourses> m_courses;
     PostitCounter m_counter;
     bool m_recreated = false;
     std::vector<std::unique_ptr<Tpostit>> m_postits;

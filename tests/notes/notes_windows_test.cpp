@@ -155,7 +155,7 @@ private slots:
         auto run = Shown();
         QVERIFY(run);
         TMainForm* form = run->windows().mainForm;
-        TCourses* courses = run->windows().courses;
+        TCourses* courses = run->windows().notes->Courses();
         QVERIFY(courses->CheckBox(3)->isChecked());
         QCOMPARE(courses->Edit(10)->text(), QString("x"));
         OnNextModal([&](QWidget* shown) {
@@ -193,6 +193,9 @@ private slots:
         QDir().mkpath(Folder() + "/COURSES.TXT");
         auto run = Shown();
         QVERIFY(run);
+        run->windows().mainForm->close();  // a list never shown was never read
+        QVERIFY(run->boxes->shown.isEmpty());
+        run->windows().notes->Courses();
         QCOMPARE(run->boxes->shown.size(), 1);
         QVERIFY(run->boxes->shown[0].text.startsWith("Impossible d'ouvrir le fichier "));
         run->windows().mainForm->close();  // SaveAll goes on to the settings
