@@ -26,6 +26,7 @@
 #include "print/print_size_dialog.h"
 #include "text/error.h"
 #include "text/safe_file.h"
+#include "ui/icons.h"
 
 namespace brivonce {
 namespace {
@@ -64,6 +65,7 @@ Application::Application(const QStringList& arguments, Services services)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(DialogFont());
+    UseBuiltInToolbarIcons();
     m_context.programPath = QCoreApplication::applicationFilePath();
     m_context.clock = m_services.clock.get();
     m_context.messageBoxes = m_services.messageBoxes.get();
@@ -99,15 +101,14 @@ StartResult Application::Start() {
             ReportStartUpError(FormatMessage(kCannotCreate, m_guard->lockPath().toStdString()));
             return StartResult::kFailed;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // No hourglass: loading the cursor theme would cost more than the few
+    // milliseconds it would be seen.
     try {
         StartUp();
     } catch (const std::exception& error) {  // Error, or a failure of the system's
-        QApplication::restoreOverrideCursor();
         ReportStartUpError(error.what());
         return StartResult::kFailed;
     }
-    QApplication::restoreOverrideCursor();
     if (m_ended) {
         return StartResult::kEnded;
     }

@@ -14,6 +14,7 @@
 #include "text/error.h"
 #include "ui/app_context.h"
 #include "ui/guarded.h"
+#include "ui/icons.h"
 #include "ui/message_boxes.h"
 #include "ui/walk_guard.h"
 
@@ -22,7 +23,7 @@ namespace brivonce {
 TTrayForm::TTrayForm(AppContext& context, AppWindows& windows)
     : m_context(context), m_windows(windows) {
     setObjectName("TrayForm");
-    RxTrayIcon1 = new QSystemTrayIcon(QIcon(":/icons/brivonce.svg"), this);
+    RxTrayIcon1 = new QSystemTrayIcon(BuiltInIcon("brivonce"), this);
     RxTrayIcon1->setObjectName("RxTrayIcon1");
     RxTrayIcon1->setToolTip(kTitle);
     connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, &TTrayForm::RxTrayIcon1Click);

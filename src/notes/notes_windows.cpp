@@ -6,11 +6,17 @@
 #include "notes/shopping_list_dialog.h"
 #include "text/error.h"
 #include "ui/app_context.h"
+#include "ui/guarded.h"
 
 namespace brivonce {
 
+// A file that cannot be read is reported now, as the program starts.
 NotesWindows::NotesWindows(AppContext& context)
-    : m_context(context), m_courses([&context] { return std::make_unique<TCourses>(context); }) {}
+    : m_context(context),
+      m_courses([this] { return std::make_unique<TCourses>(m_context, m_listAtStart); }) {
+    Guarded(*context.messageBoxes, nullptr,
+            [this] { m_listAtStart = LoadShoppingList(m_context.dataFolder); });
+}
 
 NotesWindows::~NotesWindows() = default;
 
@@ -59,10 +65,11 @@ bool NotesWindows::ShoppingListVisible() const {
     return m_courses.IsVisible();
 }
 
-// A list never shown was never read: its file is left as it is.
 void NotesWindows::SaveShoppingList() {
     if (TCourses* courses = m_courses.Built()) {
         courses->SaveShoppingList();
+    } else if (m_listAtStart) {
+        brivonce::SaveShoppingList(m_context.dataFolder, *m_listAtStart);
     }
 }
 

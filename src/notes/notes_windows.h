@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "notes/postit_store.h"
+#include "notes/shopping_list.h"
 #include "ui/notes_link.h"
 #include "ui/on_first_use.h"
 
@@ -16,8 +18,8 @@ class Tpostit;
 
 // The post-its and the shopping list, as the rest of the program reaches
 // them. Owns every post-it of the run: destroying it destroys them, and each
-// one not deleted saves itself then. The shopping list is built, and its file
-// read, the first time it is shown.
+// one not deleted saves itself then. The shopping list's file is read at
+// start-up, its window built the first time it is shown.
 class NotesWindows : public QObject, public NotesLink {
 public:
     explicit NotesWindows(AppContext& context);
@@ -41,6 +43,7 @@ private:
     void Open(int number);
 
     AppContext& m_context;
+    std::optional<ShoppingList> m_listAtStart;  // nullopt: unreadable
     OnFirstUse<TCourses> m_courses;
     PostitCounter m_counter;
     bool m_recreated = false;

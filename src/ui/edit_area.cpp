@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ui/icons.h"
 #include "ui/named_widget.h"
 
 namespace brivonce {
@@ -27,7 +28,7 @@ QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption) {
 QToolButton* AddToolbarButton(QToolBar* toolbar, const char* name, const char* icon,
                               const char* hint) {
     auto* button = Named<QToolButton>(name);
-    button->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
+    button->setIcon(BuiltInIcon(QString("toolbar/") + icon));
     button->setToolTip(QString::fromUtf8(hint));
     button->setFixedSize(23, 22);
     button->setAutoRaise(true);

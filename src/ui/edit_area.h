@@ -14,7 +14,7 @@ namespace brivonce {
 // Items and buttons are named as their members.
 QAction* AddMenuItem(QMenu* menu, const char* name, const char* caption, const char* keys = "");
 QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption);
-// A 23 x 22 picture button showing ":/icons/toolbar/<icon>.svg", its hint as
+// A 23 x 22 picture button showing data/icons/toolbar/<icon>.svg, its hint as
 // tooltip.
 QToolButton* AddToolbarButton(QToolBar* toolbar, const char* name, const char* icon,
                               const char* hint);
