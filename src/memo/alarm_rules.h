@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "agenda/time_text.h"
 #include "agenda/week_store.h"
 
 namespace brivonce {
@@ -21,10 +22,6 @@ LocalMinute MakeLocalMinute(std::chrono::year_month_day date, int hour, int minu
 // Skipped minutes older than this are left to the past-activity list: waking
 // the machine after a night must not ring the whole night at once.
 inline constexpr int kMissedMinutesChecked = 60;
-
-// The minute of the day (0..1439) a label is due at, when it is exactly "hh:mm"
-// with hh 00..23 and mm 00..59. Anything else never rings.
-std::optional<int> ParseTimeLabel(std::string_view label);
 
 // "hh:mm".
 std::string FormatTimeLabel(int hour, int minute);
