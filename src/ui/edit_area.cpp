@@ -64,6 +64,9 @@ void SetScrollBars(QPlainTextEdit* edit, const ScrollBarItems& items, int choice
         items[i]->setCheckable(true);
         items[i]->setChecked(i == choice);
     }
+    if (!edit) {
+        return;  // not built yet: it takes the choice when it is
+    }
     bool vertical = choice == 1 || choice == 3;
     bool horizontal = choice == 2 || choice == 3;
     edit->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);

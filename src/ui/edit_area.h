@@ -38,7 +38,7 @@ void ConnectEditCommands(const EditionItems& items, QPlainTextEdit* edit);
 // The "A&scenseurs" items: none, vertical, horizontal, both.
 using ScrollBarItems = std::array<QAction*, 4>;
 // Ticks item `choice` alone and shows its scroll bars; any other value ticks
-// nothing and shows none.
+// nothing and shows none. A null `edit` only gets the ticks.
 void SetScrollBars(QPlainTextEdit* edit, const ScrollBarItems& items, int choice);
 // The ticked item's number, the last one when several are; 0 when none is.
 int TickedScrollBars(const ScrollBarItems& items);
