@@ -1,6 +1,7 @@
 #include "activities/activity_list_windows.h"
 
 #include <QApplication>
+#include <optional>
 
 #include "activities/past_window.h"
 #include "activities/week_cleanup_dialog.h"
@@ -45,7 +46,7 @@ ActivityListsLink::Outcome ActivityListWindows::ShowList(ActivityList kind, bool
     if (agendaOpen) {
         agenda->SaveDisplayedWeek();
     }
-    if (!FillList(kind)) {
+    if (!FillList(kind, !quietWhenEmpty)) {
         if (!quietWhenEmpty) {
             Inform(kind == ActivityList::kPast ? kNoPastActivity : kNoActivity);
         }
@@ -61,11 +62,16 @@ ActivityListsLink::Outcome ActivityListWindows::ShowList(ActivityList kind, bool
 }
 
 // Reads the week files as of now; the window is built only for a list that
-// has lines.
-bool ActivityListWindows::FillList(ActivityList kind) {
+// has lines. The quiet list of the memo window's first showing goes without
+// the hourglass: loading the cursor theme would cost that start more than
+// the walk.
+bool ActivityListWindows::FillList(ActivityList kind, bool hourglass) {
     std::vector<ListedActivity> activities;
     {
-        WaitCursor hourglass;
+        std::optional<WaitCursor> busy;
+        if (hourglass) {
+            busy.emplace();
+        }
         QDateTime now = m_context.clock->Now();
         activities =
             kind == ActivityList::kPast

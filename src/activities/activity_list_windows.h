@@ -26,7 +26,7 @@ public:
     TPast* Past();
 
 private:
-    bool FillList(ActivityList kind);
+    bool FillList(ActivityList kind, bool hourglass);
     void Inform(const char* message);
 
     AppContext& m_context;
