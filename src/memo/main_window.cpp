@@ -43,6 +43,7 @@
 #include "ui/help.h"
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
+#include "ui/no_tray_notice.h"
 #include "ui/notes_link.h"
 #include "ui/print_link.h"
 #include "ui/qt_dates.h"
@@ -524,6 +525,10 @@ Settings TMainForm::CurrentSettings() const {
     if (m_placed) {  // until then the window was never placed: keep what was read
         settings.mainW = m_normalPlace;
         settings.mainW.maxi = isMaximized();
+        if (!WindowPositionsKnown()) {
+            settings.mainW.x = m_settings.mainW.x;
+            settings.mainW.y = m_settings.mainW.y;
+        }
     }
     settings.options.couleur = m_backgroundColour;
     // Until the memo is built, the font it would have: the one read, filled
@@ -557,6 +562,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     } else {
         // Without a tray icon a hidden window could never come back.
         event->ignore();
+        TellOnceThatNoTrayWasFound(m_context, this);
         showMinimized();
     }
 }
