@@ -32,6 +32,12 @@ pids+=($!)
 for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
 export DISPLAY=:$(<"$scratch/display") XDG_RUNTIME_DIR=$runtime
 export XDG_CONFIG_HOME=$scratch/config  # no autostart entry of the real user
+# A session bus of our own, as every desktop session has one: without it each
+# start would spawn dbus-launch to look for one.
+dbus-daemon --session --fork --nopidfile --print-address=3 --print-pid=4 \
+    3>"$scratch/bus" 4>"$scratch/bus.pid"
+pids+=($(<"$scratch/bus.pid"))
+export DBUS_SESSION_BUS_ADDRESS=$(<"$scratch/bus")
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
