@@ -103,7 +103,8 @@ semaine avec alarmes, jours fériés et fêtes, post-it et liste de courses.
 
   --data-dir=DOSSIER       garde les données dans DOSSIER
   --export-ics=FICHIER     écrit les activités de l'agenda dans FICHIER au
-                             format iCalendar, puis s'arrête
+                             format iCalendar (- : sur la sortie standard),
+                             puis s'arrête
   --from=AAAA-MM-JJ        avec --export-ics : à partir de ce jour
   --to=AAAA-MM-JJ          avec --export-ics : jusqu'à ce jour compris
   --help                   affiche cette aide et s'arrête

@@ -17,9 +17,10 @@ class TCourses;
 class Tpostit;
 
 // The post-its and the shopping list, as the rest of the program reaches
-// them. Owns every post-it of the run: destroying it destroys them, and each
-// one not deleted saves itself then. The shopping list's file is read at
-// start-up, its window built the first time it is shown.
+// them. Owns every post-it of the run: destroying it saves every one not
+// deleted, their sections in one write of brivonce.ini, and destroys them.
+// The shopping list's file is read at start-up, its window built the first
+// time it is shown.
 class NotesWindows : public QObject, public NotesLink {
 public:
     explicit NotesWindows(AppContext& context);
@@ -39,8 +40,12 @@ public:
     TCourses* Courses();
 
 private:
-    // Constructs, loads and shows post-it `number`. Raises Error.
-    void Open(int number);
+    // Constructs and loads post-it `number`, for the caller to show. Raises
+    // Error.
+    Tpostit* Open(int number, const IniFile& settingsFile);
+    // brivonce.ini as it is now. Raises Error.
+    IniFile SettingsFile() const;
+    void SavePostitsAtEnd();
 
     AppContext& m_context;
     std::optional<ShoppingList> m_listAtStart;  // nullopt: unreadable
