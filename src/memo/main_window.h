@@ -46,6 +46,9 @@ public:
     AlarmEngine* Alarm() { return m_alarm; }
     // Builds the controls at the first showing.
     void setVisible(bool visible) override;
+    // Builds the toolbar, the memo and the hour box now if they are not yet
+    // (a command from the tray before the first showing needs them).
+    void EnsureControls();
 
     // Null until the first showing, or the first command that needs them.
     QToolBar* Toolbar971 = nullptr;
@@ -109,7 +112,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void EnsureControls();
     void BuildControls();
     void BuildMenu();
     void BuildToolbar();

@@ -227,8 +227,9 @@ private slots:
         TAgend* agenda = Open(run);
         QVERIFY(agenda);
         TMainForm* memo = run.windows().mainForm;
+        memo->EnsureControls();  // the toolbar of a memo window started hidden
         memo->Memo->setPlainText("Pain");
-        TWait* wait = run.windows().wait;
+        TWait* wait = run.windows().activityEdits->Wait();
         QStringList opened;  // any window a command opened, closed at once
         QTimer closer;
         closer.setInterval(10);
