@@ -11,6 +11,7 @@
 
 #include "activities/activity_edits.h"
 #include "activities/activity_list_windows.h"
+#include "activities/calendar_import_dialog.h"
 #include "activities/past_window.h"
 #include "activities/week_cleanup_dialog.h"
 #include "app/about_dialog.h"
@@ -178,6 +179,8 @@ void Application::CreateWindows() {
     windows.suppr = m_activityEdits->Suppr();
     windows.per = m_activityEdits->Per();
     windows.find = m_activityEdits->Find();
+    m_calendarImport = std::make_unique<CalendarImport>(m_context, *windows.wait);
+    m_context.links.calendarImport = m_calendarImport.get();
 }
 
 void Application::End() {

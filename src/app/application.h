@@ -19,6 +19,7 @@
 namespace brivonce {
 
 class ActivityEdits;
+class CalendarImport;
 class LazyAgenda;
 struct CommandLine;
 class PrintLink;
@@ -74,6 +75,7 @@ private:
     std::unique_ptr<PrintLink> m_print;
     std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
     std::unique_ptr<ActivityEdits> m_activityEdits;
+    std::unique_ptr<CalendarImport> m_calendarImport;
     std::unique_ptr<LazyAgenda> m_agenda;
     bool m_ended = false;
 };

@@ -12,6 +12,7 @@ class ActivityEditsLink;
 class ActivityListsLink;
 class AgendaLink;
 class Autostart;
+class CalendarImportLink;
 class Clock;
 class Desktop;
 class MessageBoxes;
@@ -25,6 +26,7 @@ struct AppLinks {
     AgendaLink* agenda = nullptr;
     ActivityListsLink* activityLists = nullptr;
     ActivityEditsLink* activityEdits = nullptr;
+    CalendarImportLink* calendarImport = nullptr;
     NotesLink* notes = nullptr;
     PrintLink* print = nullptr;
     QDialog* aboutBox = nullptr;
