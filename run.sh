@@ -17,11 +17,14 @@ fi
 
 mkdir -p shots
 shot="$PWD/shots/brivonce-$(date +%Y%m%d-%H%M%S).png"
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself: a fixed or random number may be someone else's.
+fifo=$(mktemp -u) && mkfifo "$fifo"
+Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$fifo" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$tray" "$xvfb" 2>/dev/null || true' EXIT
-export DISPLAY=$display
+tray=
+trap 'kill $tray "$xvfb" 2>/dev/null; rm -f "$fifo"' EXIT
+read -r number <"$fifo"
+export DISPLAY=:$number QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
     --transparent false --tint 0xd0d0d0 >/dev/null 2>&1 &
