@@ -14,6 +14,9 @@ import tempfile
 import time
 import unittest
 
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from week_files import write_week  # noqa: E402
+
 try:
     from dateutil import rrule
 except ImportError:
@@ -37,17 +40,6 @@ def run(args, env_extra=None, check=True):
 def import_ics(folder, calendar, first, last, check=True):
     return run(["--data-dir", folder, "--import-ics", calendar,
                 "--from", first.isoformat(), "--to", last.isoformat()], check=check)
-
-
-def write_week(folder, monday, activities):
-    """A week file as the program writes it; activities maps (day 1..7,
-    slot 1..24) to (label, text)."""
-    lines = []
-    for day in range(1, 8):
-        for slot in range(1, 25):
-            lines += activities.get((day, slot), ("%02d:00" % (slot - 1), ""))
-    with open(os.path.join(folder, monday.strftime("%Y%m%d") + ".SEM"), "wb") as week:
-        week.write(("\r\n".join(lines) + "\r\n").encode("cp1252"))
 
 
 def agenda(folder):
