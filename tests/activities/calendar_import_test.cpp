@@ -84,24 +84,6 @@ private slots:
         emit memo->PopupMenu1->aboutToShow();
         QVERIFY(memo->Importeruncalendrier1->isEnabled());
     }
-
-    void aFileThatIsNoCalendarChangesNothing() {
-        TestRun run(m_data.Folder());
-        TAgend* agenda = OpenAgenda(run, QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
-        QVERIFY(agenda);
-        WriteFile(m_files.path(), "notes.txt", "Acheter du pain\n");
-        TMainForm* memo = run.windows().mainForm;
-        bool itemEnabled = true;
-        ChooseFile(memo, m_files.path() + "/notes.txt", itemEnabled);
-        memo->Importeruncalendrier1->trigger();
-
-        QCOMPARE(run.boxes->shown.size(), 1);
-        QCOMPARE(run.boxes->shown.last().icon, MessageBoxes::Icon::Stop);
-        QCOMPARE(run.boxes->shown.last().text,
-                 QString::fromUtf8("Le fichier %1/notes.txt n'est pas un calendrier iCalendar.")
-                     .arg(m_files.path()));
-        QCOMPARE(ListWeekFiles(m_data.Folder().toStdString()).size(), std::size_t{0});
-    }
 };
 
 QTEST_MAIN(CalendarImportTest)
