@@ -66,8 +66,15 @@ void CalendarImport::ImportCalendar(QWidget* parent) {
     }
     // The agenda's edits reach their file first, and the imported activities
     // of its week show in it after.
-    AgendaLink& agenda = *m_context.links.agenda;
-    agenda.SaveDisplayedWeek();
+    AgendaLink* agenda = m_context.links.agenda;
+    if (agenda) {
+        agenda->SaveDisplayedWeek();
+    }
+    auto redisplay = [agenda] {
+        if (agenda) {
+            agenda->DisplayWeek(agenda->DisplayedMonday());
+        }
+    };
     ImportSummary summary;
     try {
         m_wait.Run(QString::fromUtf8(kImporting), static_cast<int>(ImportWeeks(activities).size()),
@@ -76,13 +83,13 @@ void CalendarImport::ImportCalendar(QWidget* parent) {
                    });
     } catch (...) {
         try {
-            agenda.DisplayWeek(agenda.DisplayedMonday());
+            redisplay();
         } catch (...) {
             // The import's own error is the one to report.
         }
         throw;
     }
-    agenda.DisplayWeek(agenda.DisplayedMonday());
+    redisplay();
     m_context.messageBoxes->Show(
         parent, MessageBoxes::Icon::Information, QStringLiteral("Information"),
         QString::fromStdString(ImportSummaryText(range, summary)), QMessageBox::Ok);

@@ -48,13 +48,17 @@ struct LocalStart {
 // Floating times and dates are read as written; zoned times are moved to the
 // machine's own zone, the one the alarms ring in.
 LocalStart ToLocal(icaltimetype time) {
+    LocalStart asWritten{DateOf(time), time.hour * 60 + time.minute};
     if (time.zone == nullptr || time.is_date) {
-        return {DateOf(time), time.hour * 60 + time.minute};
+        return asWritten;
     }
     std::time_t instant = icaltime_as_timet_with_zone(time, time.zone);
-    std::tm local = *std::localtime(&instant);
-    return {year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday,
-            local.tm_hour * 60 + local.tm_min};
+    const std::tm* local = std::localtime(&instant);
+    if (!local) {
+        return asWritten;  // beyond what the system's clock can tell
+    }
+    return {year{local->tm_year + 1900} / (local->tm_mon + 1) / local->tm_mday,
+            local->tm_hour * 60 + local->tm_min};
 }
 
 // Compares occurrences with exceptions (EXDATE, RECURRENCE-ID): an instant,
