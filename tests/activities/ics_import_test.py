@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """brivonce --import-ics on calendars written by real programs: its own
-export (read back byte for byte), calcurse's and khal's files made here from
-data the test writes, and repeating events checked against
+export read back byte for byte, directly and through calcurse and khal;
+calcurse's and khal's files made here from data the test writes; and
+repeating events checked against
 python3-dateutil's rrule. Usage: ics_import_test.py BINARY. A client that is
 not installed skips its test with a line saying so; without dateutil the
 whole test is skipped (exit 77)."""
@@ -75,6 +76,11 @@ def expected_occurrences(dtstart, rule, first, last, text, exdates=()):
             for when in dates.between(start, end, inc=True) if when not in exdates}
 
 
+def calcurse_export(folder):
+    return subprocess.run(["calcurse", "-D", folder, "-C", folder, "-xical"],
+                          capture_output=True, check=True).stdout
+
+
 class ImportTest(unittest.TestCase):
     def setUp(self):
         self.scratch = tempfile.TemporaryDirectory()
@@ -86,30 +92,73 @@ class ImportTest(unittest.TestCase):
     def path(self, name):
         return os.path.join(self.scratch.name, name)
 
-    def test_export_then_import_gives_the_same_week_files(self):
+    def exported_agenda(self, shifted):
+        """A small agenda and its export; `shifted` adds a label outside its
+        slot's hour, which only the export's identifiers can put back."""
         source = self.path("source")
         os.mkdir(source)
-        write_week(source, datetime.date(2026, 12, 7), {
-            (1, 9): ("08:30", "Dentiste, cabinet; 2e étage \\ escalier B"),
-            (1, 10): ("14:10", "Déplacé à une autre heure que son créneau"),
-            (3, 15): ("14:00", "Réunion « Hélène » — bilan € " + "x" * 200),
-            (7, 24): ("23:30", "Réveillon\tdans la nuit"),
-        })
+        monday = {(1, 9): ("08:30", "Dentiste, cabinet; 2e étage \\ escalier B"),
+                  (3, 15): ("14:00", "Réunion « Hélène » — bilan € " + "x" * 200),
+                  (7, 24): ("23:30", "Réveillon\tdans la nuit")}
+        if shifted:
+            monday[(1, 10)] = ("14:10", "Déplacé à une autre heure que son créneau")
+        write_week(source, datetime.date(2026, 12, 7), monday)
         write_week(source, datetime.date(2027, 1, 4), {(1, 1): ("00:00", "Minuit pile")})
         calendar = self.path("agenda.ics")
         run(["--data-dir", source, "--export-ics", calendar])
-        result = import_ics(self.data, calendar, datetime.date(2026, 1, 1),
-                            datetime.date(2027, 12, 31))
-        self.assertIn("Activités ajoutées : 5", result.stdout.decode())
+        return source, calendar
+
+    def import_all(self, calendar):
+        return import_ics(self.data, calendar, datetime.date(2026, 1, 1),
+                          datetime.date(2027, 12, 31)).stdout.decode()
+
+    def test_export_then_import_gives_the_same_week_files(self):
+        source, calendar = self.exported_agenda(shifted=True)
+        self.assertIn("Activités ajoutées : 5", self.import_all(calendar))
         self.assertEqual(week_files(self.data), week_files(source))
         # Twice adds nothing and rewrites nothing.
         before = {name: os.stat(os.path.join(self.data, name)).st_mtime_ns
                   for name in week_files(self.data)}
-        again = import_ics(self.data, calendar, datetime.date(2026, 1, 1),
-                           datetime.date(2027, 12, 31)).stdout.decode()
-        self.assertIn("Activités ajoutées : 0\nDéjà présentes : 5\n", again)
+        self.assertIn("Activités ajoutées : 0\nDéjà présentes : 5\n", self.import_all(calendar))
         self.assertEqual({name: os.stat(os.path.join(self.data, name)).st_mtime_ns
                           for name in week_files(self.data)}, before)
+
+    def test_round_trip_through_calcurse(self):
+        if not shutil.which("calcurse"):
+            self.skipTest("calcurse is not installed")
+        source, calendar = self.exported_agenda(shifted=False)
+        folder = self.path("calcurse")
+        os.mkdir(folder)
+        subprocess.run(["calcurse", "-D", folder, "-C", folder, "-q", "-i", calendar],
+                       capture_output=True, check=True)
+        with open(self.path("calcurse.ics"), "wb") as out:
+            out.write(calcurse_export(folder))
+        self.import_all(self.path("calcurse.ics"))
+        self.assertEqual(week_files(self.data), week_files(source))
+
+    def test_round_trip_through_khal(self):
+        if not shutil.which("khal"):
+            self.skipTest("khal is not installed")
+        source, calendar = self.exported_agenda(shifted=True)
+        self.khal("import", "--batch", "-a", "perso", calendar)
+        for name in os.listdir(self.path("khal/perso")):
+            self.import_all(os.path.join(self.path("khal/perso"), name))
+        self.assertEqual(week_files(self.data), week_files(source))
+
+    def khal(self, *arguments):
+        """Runs khal on a calendar "perso" of its own, in the test's zone."""
+        vdir = self.path("khal/perso")
+        config = self.path("khal/config")
+        if not os.path.exists(config):
+            os.makedirs(vdir)
+            with open(config, "w", encoding="utf-8") as out:
+                out.write("[calendars]\n[[perso]]\npath = %s\n[locale]\n"
+                          "local_timezone = %s\ndefault_timezone = %s\n"
+                          "timeformat = %%H:%%M\ndateformat = %%Y-%%m-%%d\n"
+                          "longdateformat = %%Y-%%m-%%d\ndatetimeformat = %%Y-%%m-%%d %%H:%%M\n"
+                          "longdatetimeformat = %%Y-%%m-%%d %%H:%%M\n" % (vdir, ZONE, ZONE))
+        subprocess.run(["khal", "-c", config] + list(arguments), capture_output=True, check=True,
+                       env=dict(os.environ, XDG_DATA_HOME=self.path("khal/data"), TZ=ZONE))
 
     def test_calcurse_export(self):
         if not shutil.which("calcurse"):
@@ -122,11 +171,9 @@ class ImportTest(unittest.TestCase):
                        "12/09/2026 @ 14:15 -> 12/09/2026 @ 15:00 {2D !12/11/2026} |Un jour sur deux\n"
                        "12/31/2026 @ 07:00 -> 12/31/2026 @ 07:30 {1M} |Fin de mois\n"
                        "12/25/2026 [1] Noël en famille\n")
-        exported = subprocess.run(["calcurse", "-D", folder, "-C", folder, "-xical"],
-                                  capture_output=True, check=True).stdout
         calendar = self.path("calcurse.ics")
         with open(calendar, "wb") as out:
-            out.write(exported)
+            out.write(calcurse_export(folder))
         first, last = datetime.date(2026, 12, 1), datetime.date(2027, 6, 30)
         import_ics(self.data, calendar, first, last)
         want = {(datetime.date(2026, 12, 7), "08:30", "Dentiste, cabinet"),
@@ -144,22 +191,12 @@ class ImportTest(unittest.TestCase):
     def test_khal_files(self):
         if not shutil.which("khal"):
             self.skipTest("khal is not installed")
-        vdir = self.path("khal/perso")
-        os.makedirs(vdir)
-        config = self.path("khal/config")
-        with open(config, "w", encoding="utf-8") as out:
-            out.write("[calendars]\n[[perso]]\npath = %s\n[locale]\n"
-                      "local_timezone = %s\ndefault_timezone = %s\n"
-                      "timeformat = %%H:%%M\ndateformat = %%Y-%%m-%%d\n"
-                      "longdateformat = %%Y-%%m-%%d\ndatetimeformat = %%Y-%%m-%%d %%H:%%M\n"
-                      "longdatetimeformat = %%Y-%%m-%%d %%H:%%M\n" % (vdir, ZONE, ZONE))
-        khal_env = dict(os.environ, XDG_DATA_HOME=self.path("khal/data"), TZ=ZONE)
         for arguments in (["2026-12-07", "08:30", "09:30", "Dentiste, cabinet"],
                           ["-r", "weekly", "-u", "2027-01-31", "2026-12-08", "18:00", "19:00", "Gym"],
                           ["2026-12-24", "2026-12-25", "Réveillon et Noël"],
                           ["2026-12-09", "14:15", "15:00", "America/New_York", "Appel New York"]):
-            subprocess.run(["khal", "-c", config, "new", "-a", "perso"] + arguments,
-                           env=khal_env, capture_output=True, check=True)
+            self.khal("new", "-a", "perso", *arguments)
+        vdir = self.path("khal/perso")
         files = sorted(os.listdir(vdir))
         self.assertEqual(len(files), 4)
         first, last = datetime.date(2026, 12, 1), datetime.date(2027, 12, 31)
