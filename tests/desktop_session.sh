@@ -128,10 +128,13 @@ XML
     wait_for 10 sni_watcher_present || fail "xfce4-panel's StatusNotifier watcher did not appear"
 }
 
-session_stop_xfce_tray() {
-    kill "$session_xfce_pid" 2>/dev/null
-    wait "$session_xfce_pid" 2>/dev/null
-    wait_for sni_watcher_gone || fail "xfce4-panel did not end"
+session_stop_xfce_tray() { session_stop_tray_host "$session_xfce_pid"; }
+
+# Ends a StatusNotifier host started here and waits for its watcher to go.
+session_stop_tray_host() {
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+    wait_for sni_watcher_gone || fail "the tray host did not end"
 }
 
 sni_watcher_present() {
@@ -200,3 +203,60 @@ for number, label in re.findall(r"\((\d+), \{[^{}]*?.label.: <.(.*?).>", sys.std
     gdbus call --session --dest "$service" --object-path "$menu" \
         --method com.canonical.dbusmenu.Event "$id" clicked '<0>' 0 >/dev/null
 }
+
+# sway refuses to run as root: a test run as root runs again, whole, as the
+# unprivileged user "nobody", in fresh scratch folders of its own. Call it
+# before starting anything: session_run_unprivileged "$0" "$@"
+session_run_unprivileged() {
+    [ "$(id -u)" = 0 ] || return 0
+    session_require setpriv
+    id nobody >/dev/null 2>&1 || { echo "skipped: no user nobody to run sway as"; exit 77; }
+    rm -rf "$session_scratch"
+    trap - EXIT
+    exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env -u XDG_RUNTIME_DIR -u XDG_CONFIG_HOME -u DBUS_SESSION_BUS_ADDRESS HOME=/tmp \
+        bash "$@"
+}
+
+# sway on a headless output, with XWayland. Exports WAYLAND_DISPLAY, DISPLAY
+# (XWayland's, started at its first client) and SWAYSOCK as sway's own
+# children see them; leaves QT_QPA_PLATFORM unset, as in a user's session.
+session_start_sway() {
+    local environment="$session_scratch/sway.env"
+    cat >"$session_scratch/sway.conf" <<CONF
+xwayland enable
+exec env >"$environment.part" && mv "$environment.part" "$environment"
+CONF
+    unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    export HOME="$session_scratch/home"
+    mkdir -p "$HOME"
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        session_spawn sway --config "$session_scratch/sway.conf"
+    wait_for 10 test -s "$environment" || fail "sway did not start"
+    export $(grep -E '^(WAYLAND_DISPLAY|DISPLAY|SWAYSOCK)=' "$environment")
+}
+
+# The program's windows as sway sees them, one "shell<TAB>title" a line.
+sway_windows() {
+    swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node):
+    if node.get("pid") and node.get("type") in ("con", "floating_con"):
+        print(node.get("shell", ""), node.get("name") or "", sep="\t")
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))'
+}
+
+# waybar with its tray alone: a StatusNotifier watcher and host, as on sway.
+session_start_waybar() {
+    echo '{"position": "bottom", "height": 26, "modules-right": ["tray"]}' \
+        >"$session_scratch/waybar.json"
+    echo '* { font-family: sans-serif; font-size: 12px; }' >"$session_scratch/waybar.css"
+    session_spawn waybar --config "$session_scratch/waybar.json" \
+        --style "$session_scratch/waybar.css"
+    session_waybar_pid=${session_pids[-1]}
+    wait_for 10 sni_watcher_present || fail "waybar's StatusNotifier watcher did not appear"
+}
+
+session_stop_waybar() { session_stop_tray_host "$session_waybar_pid"; }

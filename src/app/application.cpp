@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QTranslator>
 #include <iostream>
@@ -24,8 +23,11 @@
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
 #include "notes/shopping_list_dialog.h"
+#include "platform/launch_feedback.h"
+#include "platform/session_platform.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "platform/tray_presence.h"
 #include "print/print_service.h"
 #include "print/print_size_dialog.h"
 #include "text/error.h"
@@ -58,11 +60,18 @@ Window* Keep(std::vector<std::unique_ptr<QObject>>& windows, Window* window) {
     return window;
 }
 
+constexpr int kTrayGraceMs = 5000;
+
+// What a second start tells whoever started it from a terminal.
+constexpr const char* kRunningCopyShown = "Brivonce est déjà lancé : sa fenêtre est affichée.";
+constexpr const char* kRunningCopyUnreachable = "Brivonce est déjà lancé.";
+
 }  // namespace
 
 Application::Application(const QStringList& arguments, Services services)
     : m_arguments(arguments), m_services(std::move(services)) {
-    QApplication::setApplicationName("brivonce");
+    // Also the name a StatusNotifier tray shows for the icon.
+    QApplication::setApplicationName("Brivonce");
     QGuiApplication::setDesktopFileName(BRIVONCE_APP_ID);  // its menu entry and icon
     // Every date the program shows is French, whatever the system's language.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
@@ -74,9 +83,14 @@ Application::Application(const QStringList& arguments, Services services)
     m_context.desktop = m_services.desktop.get();
     m_context.soundPlayer = m_services.soundPlayer.get();
     m_context.autostart = m_services.autostart.get();
-    m_context.trayAvailable = m_services.trayAvailable ? m_services.trayAvailable : [] {
-        return QSystemTrayIcon::isSystemTrayAvailable();
-    };
+    if (m_services.trayAvailable) {
+        m_context.trayAvailable = m_services.trayAvailable;
+    } else {
+        m_trayPresence = std::make_unique<TrayPresence>();
+        m_context.trayAvailable = [presence = m_trayPresence.get()] {
+            return presence->Available();
+        };
+    }
 }
 
 Application::~Application() {
@@ -98,6 +112,9 @@ StartResult Application::Start() {
         case SingleInstanceGuard::Result::kAcquired:
             break;
         case SingleInstanceGuard::Result::kHeldElsewhere:
+            std::cerr << (m_guard->AskRunningCopyToShow() ? kRunningCopyShown
+                                                          : kRunningCopyUnreachable)
+                      << std::endl;
             return StartResult::kAlreadyRunning;
         case SingleInstanceGuard::Result::kFailed:
             ReportStartUpError(FormatMessage(kCannotCreate, m_guard->lockPath().toStdString()));
@@ -116,10 +133,28 @@ StartResult Application::Start() {
         return StartResult::kEnded;
     }
     TMainForm* mainForm = m_windowsByName.mainForm;
-    if (mainForm->ShowOnStartTicked() || !m_context.trayAvailable()) {
+    if (mainForm->ShowOnStartTicked()) {
         mainForm->show();
+    } else if (!m_context.trayAvailable()) {
+        ShowMemoWindowUnlessATrayComes();
     }
     return m_ended ? StartResult::kEnded : StartResult::kRunning;
+}
+
+// Without a tray the memo window is the only way back. Started with the
+// session, the program often comes before the panel: a tray that is being
+// watched for gets a few seconds to come.
+void Application::ShowMemoWindowUnlessATrayComes() {
+    TMainForm* mainForm = m_windowsByName.mainForm;
+    if (!m_trayPresence) {
+        mainForm->show();
+        return;
+    }
+    QTimer::singleShot(kTrayGraceMs, mainForm, [this, mainForm] {
+        if (!m_context.trayAvailable()) {
+            mainForm->show();
+        }
+    });
 }
 
 // The program ends after such an error: it goes to the error box and, for
@@ -154,6 +189,13 @@ void Application::CreateWindows() {
     QObject::connect(windows.mainForm, &TMainForm::QuitRequested, windows.trayForm,
                      &TTrayForm::FormCloseQuery);
     windows.trayForm->AttachMenu(windows.mainForm->PopupMenu1);
+    QObject::connect(m_guard.get(), &SingleInstanceGuard::ShowRequested, windows.trayForm,
+                     &TTrayForm::ShowMemoWindow);
+    if (m_trayPresence && !windows.trayForm->RxTrayIcon1) {
+        QObject::connect(m_trayPresence.get(), &TrayPresence::Appeared, windows.trayForm,
+                         &TTrayForm::TrayAppeared);
+        m_trayPresence->WatchForTray();
+    }
     m_agenda = std::make_unique<LazyAgenda>(m_context);
     windows.agenda = m_agenda.get();
     m_context.links.agenda = m_agenda.get();
@@ -196,8 +238,33 @@ void InstallFrenchTranslations() {
     }
 }
 
+namespace {
+
+// Decided before the QApplication exists, which reads it. Only this program
+// gets the choice: what it starts (a browser, a help viewer) gets the
+// session's own.
+bool ChooseXWaylandWhenAvailable() {
+    auto variable = [](const char* name) { return qgetenv(name).toStdString(); };
+    const std::string qtPlatform = variable("QT_QPA_PLATFORM");
+    const std::string waylandDisplay = variable("WAYLAND_DISPLAY");
+    const std::string sessionType = variable("XDG_SESSION_TYPE");
+    const std::string x11Display = variable("DISPLAY");
+    bool chosen = RunThroughXWayland({qtPlatform, waylandDisplay, sessionType, x11Display});
+    if (chosen) {
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");  // natively if XWayland fails to start
+    }
+    return chosen;
+}
+
+}  // namespace
+
 int RunBrivonce(int argc, char** argv, const CommandLine& commandLine) {
+    bool throughXWayland = ChooseXWaylandWhenAvailable();
+    const QByteArray startupId = LauncherStartupId();
     QApplication app(argc, argv);
+    if (throughXWayland) {
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     InstallFrenchTranslations();
     Application application(app.arguments(), Services{});
     switch (application.Start()) {
@@ -210,6 +277,8 @@ int RunBrivonce(int argc, char** argv, const CommandLine& commandLine) {
         case StartResult::kFailed:
             return 1;
         case StartResult::kAlreadyRunning:
+            EndLaunchFeedback(startupId);
+            return 0;
         case StartResult::kEnded:
             return 0;
     }

@@ -25,6 +25,7 @@ struct CommandLine;
 class PrintLink;
 class SingleInstanceGuard;
 class TerminationSignals;
+class TrayPresence;
 
 // The services a run uses; tests hand in fakes.
 struct Services {
@@ -60,6 +61,7 @@ public:
 private:
     void StartUp();
     void ReportStartUpError(const std::string& message);
+    void ShowMemoWindowUnlessATrayComes();
     // Logout, shutdown or a termination signal: save if there is anything to
     // save, and end without asking.
     void SessionEnding();
@@ -72,6 +74,7 @@ private:
     AppWindows m_windowsByName;
     std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignals> m_signals;
+    std::unique_ptr<TrayPresence> m_trayPresence;  // null when a test says whether a tray is there
     std::unique_ptr<PrintLink> m_print;
     std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
     std::unique_ptr<ActivityEdits> m_activityEdits;

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QCursor>
 #include <QMenu>
-#include <QTimer>
 #include <iostream>
 
 #include "app/app_windows.h"
@@ -22,39 +21,39 @@ namespace brivonce {
 TTrayForm::TTrayForm(AppContext& context, AppWindows& windows)
     : m_context(context), m_windows(windows) {
     setObjectName("TrayForm");
-    RxTrayIcon1 = new QSystemTrayIcon(QIcon(":/icons/brivonce.svg"), this);
-    RxTrayIcon1->setObjectName("RxTrayIcon1");
-    RxTrayIcon1->setToolTip(kTitle);
-    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, &TTrayForm::RxTrayIcon1Click);
     auto* blockedClicks = new BlockedClicks(this);
     connect(blockedClicks, &BlockedClicks::TrayIconClicked, this, &TTrayForm::BlockedTrayClick);
     connect(blockedClicks, &BlockedClicks::BlockedWindowPressed, this,
             &TTrayForm::BringModalWindowBack);
-    // Some desktops start their tray after the program: watch for it.
-    m_trayWatch = new QTimer(this);
-    m_trayWatch->setInterval(2000);
-    connect(m_trayWatch, &QTimer::timeout, this, &TTrayForm::ShowIconWhenTrayAppears);
 }
 
 void TTrayForm::AttachMenu(QMenu* menu) {
-    RxTrayIcon1->setContextMenu(menu);
-    ShowIconWhenTrayAppears();
-    if (!RxTrayIcon1->isVisible()) {
-        m_trayWatch->start();
+    m_menu = menu;
+    if (m_context.trayAvailable && m_context.trayAvailable()) {
+        TrayAppeared();
     }
 }
 
-void TTrayForm::ShowIconWhenTrayAppears() {
-    if (m_context.trayAvailable && m_context.trayAvailable()) {
-        RxTrayIcon1->show();
-        m_trayWatch->stop();
+void TTrayForm::TrayAppeared() {
+    if (RxTrayIcon1) {
+        return;
     }
+    RxTrayIcon1 = new QSystemTrayIcon(QIcon(":/icons/brivonce.svg"), this);
+    RxTrayIcon1->setObjectName("RxTrayIcon1");
+    RxTrayIcon1->setToolTip(kTitle);
+    RxTrayIcon1->setContextMenu(m_menu);
+    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, &TTrayForm::RxTrayIcon1Click);
+    RxTrayIcon1->show();
 }
 
 void TTrayForm::RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason) {
     if (reason != QSystemTrayIcon::Trigger && reason != QSystemTrayIcon::DoubleClick) {
         return;
     }
+    ShowMemoWindow();
+}
+
+void TTrayForm::ShowMemoWindow() {
     if (QApplication::activeModalWidget()) {
         BringModalWindowBack();  // the memo window could not be used anyway
         return;
@@ -73,7 +72,7 @@ void TTrayForm::BlockedTrayClick(Qt::MouseButton button) {
     // During a walk over the week files no command may start: the menu stays
     // shut, and a click only brings the progress dialog to the front.
     if (button == Qt::RightButton && !WalkGuard::Active()) {
-        RxTrayIcon1->contextMenu()->popup(QCursor::pos());
+        m_menu->popup(QCursor::pos());
     } else if (button == Qt::LeftButton) {
         RxTrayIcon1Click(QSystemTrayIcon::Trigger);
     }

@@ -3,8 +3,6 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
-class QTimer;
-
 namespace brivonce {
 
 struct AppContext;
@@ -17,8 +15,15 @@ class TTrayForm : public QWidget {
 public:
     TTrayForm(AppContext& context, AppWindows& windows);
 
-    // Shows the icon with the memo window's menu (called once that window exists).
+    // The memo window's menu, for the icon (called once that window exists).
+    // The icon is shown at once when a tray is there.
     void AttachMenu(QMenu* menu);
+
+    // A tray is there now: the icon is built and shown.
+    void TrayAppeared();
+
+    // A tray click, or a second start of the program (a launcher click).
+    void ShowMemoWindow();
 
     // A close request: "&Quitter". Saves, then asks for confirmation unless the
     // user said not to; may end the program.
@@ -27,7 +32,8 @@ public:
     // Logout, shutdown or SIGTERM: save and end without asking.
     void SessionEnding();
 
-    QSystemTrayIcon* RxTrayIcon1;
+    // Built once a tray is there: Qt picks the icon's transport when it is built.
+    QSystemTrayIcon* RxTrayIcon1 = nullptr;
 
 signals:
     // The program must end now (the caller leaves the event loop).
@@ -37,13 +43,12 @@ private:
     void RxTrayIcon1Click(QSystemTrayIcon::ActivationReason reason);
     void BlockedTrayClick(Qt::MouseButton button);
     void BringModalWindowBack();
-    void ShowIconWhenTrayAppears();
     bool TrySaveAll();
     void End();
 
     AppContext& m_context;
     AppWindows& m_windows;
-    QTimer* m_trayWatch;
+    QMenu* m_menu = nullptr;
     bool m_ending = false;
 };
 

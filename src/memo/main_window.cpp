@@ -44,6 +44,7 @@
 #include "ui/help.h"
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
+#include "ui/no_tray_notice.h"
 #include "ui/notes_link.h"
 #include "ui/print_link.h"
 #include "ui/qt_dates.h"
@@ -502,6 +503,10 @@ Settings TMainForm::CurrentSettings() const {
     if (m_placed) {  // until then the window was never placed: keep what was read
         settings.mainW = m_normalPlace;
         settings.mainW.maxi = isMaximized();
+        if (!WindowPositionsKnown()) {
+            settings.mainW.x = m_settings.mainW.x;
+            settings.mainW.y = m_settings.mainW.y;
+        }
     }
     settings.options.couleur = m_backgroundColour;
     settings.police = RecordFromFont(Memo->font(), ColourFromValue(m_textColour));
@@ -532,6 +537,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     } else {
         // Without a tray icon a hidden window could never come back.
         event->ignore();
+        TellOnceThatNoTrayWasFound(m_context, this);
         showMinimized();
     }
 }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
+#include "platform/desktop.h"
 #include "settings/font_qt.h"
 #include "text/dates.h"
 #include "ui/app_context.h"
@@ -180,8 +181,10 @@ void Tpostit::SetScrollBars(int choice) {
 
 PostitSettings Tpostit::CurrentSettings() const {
     PostitSettings settings = m_settings;
-    settings.x = pos().x();
-    settings.y = pos().y();
+    if (WindowPositionsKnown()) {  // else the place read at the start is kept
+        settings.x = pos().x();
+        settings.y = pos().y();
+    }
     settings.w = width();
     settings.h = height();
     settings.ascenseurs = TickedScrollBars({Aucun1, Vertical1, Horizontal1, Lesdeux1});

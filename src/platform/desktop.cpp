@@ -3,11 +3,16 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace brivonce {
 
 bool Desktop::OpenUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
+}
+
+bool WindowPositionsKnown() {
+    return !QGuiApplication::platformName().startsWith("wayland");
 }
 
 QString FindShippedFile(const QString& name) {

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QStandardPaths>
 
 namespace brivonce {
@@ -17,14 +19,18 @@ QString RuntimeFolder() {
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& programFileName)
     : m_lockPath(RuntimeFolder() + "/" + programFileName + ".lock"),
+      m_socketPath(RuntimeFolder() + "/" + programFileName + ".socket"),
       m_lock(std::make_unique<QLockFile>(m_lockPath)) {
     // Staleness is decided by the owner's process id only, never by age: a
     // copy that has run for weeks still holds its lock.
     m_lock->setStaleLockTime(0);
 }
 
+SingleInstanceGuard::~SingleInstanceGuard() = default;
+
 SingleInstanceGuard::Result SingleInstanceGuard::Acquire() {
     if (m_lock->tryLock(0)) {
+        Listen();
         return Result::kAcquired;
     }
     if (m_lock->error() != QLockFile::LockFailedError) {
@@ -42,7 +48,32 @@ SingleInstanceGuard::Result SingleInstanceGuard::Acquire() {
     } else {
         QFile::remove(m_lockPath);
     }
-    return m_lock->tryLock(0) ? Result::kAcquired : Result::kFailed;
+    if (!m_lock->tryLock(0)) {
+        return Result::kFailed;
+    }
+    Listen();
+    return Result::kAcquired;
+}
+
+// Without the socket the program still runs; a second start then only ends.
+void SingleInstanceGuard::Listen() {
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    QLocalServer::removeServer(m_socketPath);  // left by a copy that crashed
+    connect(m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+            socket->deleteLater();
+            emit ShowRequested();
+        }
+    });
+    m_server->listen(m_socketPath);
+}
+
+bool SingleInstanceGuard::AskRunningCopyToShow() const {
+    QLocalSocket socket;
+    socket.connectToServer(m_socketPath);
+    constexpr int kTimeoutMs = 3000;
+    return socket.waitForConnected(kTimeoutMs);
 }
 
 }  // namespace brivonce

@@ -257,6 +257,24 @@ void IniFile::EraseSection(std::string_view section) {
     m_lines = std::move(kept);
 }
 
+void IniFile::EraseKey(std::string_view section, std::string_view key) {
+    std::string fileSection = ToFileText(section);
+    std::string fileKey = ToFileText(key);
+    while (auto index = FindKeyLine(fileSection, fileKey)) {
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*index));
+    }
+    bool inSection = false;
+    for (const std::string& line : m_lines) {
+        ParsedLine parsed = Parse(line);
+        if (parsed.kind == ParsedLine::Kind::kSection) {
+            inSection = SameName(parsed.name, fileSection);
+        } else if (inSection && parsed.kind == ParsedLine::Kind::kKey) {
+            return;  // the section still holds something
+        }
+    }
+    EraseSection(section);
+}
+
 bool IniFile::SectionExists(std::string_view section) const {
     return FindSectionLine(ToFileText(section)).has_value();
 }

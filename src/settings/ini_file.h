@@ -58,6 +58,9 @@ public:
     // Removes every section of that name: its line and every line up to the
     // next section.
     void EraseSection(std::string_view section);
+    // Removes the key from every section of that name; a section left without
+    // any key goes with it.
+    void EraseKey(std::string_view section, std::string_view key);
     bool SectionExists(std::string_view section) const;
 
     // Writes the whole file through ReplaceFile; failure raises Error

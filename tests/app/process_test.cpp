@@ -51,6 +51,8 @@ private slots:
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(second.readAllStandardError()),
+                 QString("Brivonce est déjà lancé : sa fenêtre est affichée.\n"));
         QVERIFY(!QDir(m_dir.path() + "/second").exists());
         QCOMPARE(first.state(), QProcess::Running);
 

@@ -176,16 +176,24 @@ private slots:
         QVERIFY(mainForm->isVisible());
     }
 
+    // The user is told why once per data folder, even across runs.
     void withoutATrayTheMemoWindowIsShownAndOnlyMinimised() {
         WriteFile(Folder(), "brivonce.ini", "[Config]\r\nShowOnStart=0\r\n");
-        TestRun run(Folder(), /*trayAvailable=*/false);
-        QCOMPARE(run.Start(), StartResult::kRunning);
-        TMainForm* mainForm = run.windows().mainForm;
-        QVERIFY(mainForm->isVisible());
-        mainForm->close();
-        QVERIFY(mainForm->isVisible());
-        QVERIFY(mainForm->isMinimized());
-        QVERIFY(QFile::exists(Folder() + "/brivonce.txt"));  // closing still saved
+        for (int run = 0; run < 2; ++run) {
+            TestRun program(Folder(), /*trayAvailable=*/false);
+            QCOMPARE(program.Start(), StartResult::kRunning);
+            TMainForm* mainForm = program.windows().mainForm;
+            QVERIFY(mainForm->isVisible());
+            mainForm->close();
+            mainForm->showNormal();
+            mainForm->close();
+            QVERIFY(mainForm->isVisible());
+            QVERIFY(mainForm->isMinimized());
+            QVERIFY(QFile::exists(Folder() + "/brivonce.txt"));  // closing still saved
+            QCOMPARE(program.boxes->shown.size(), run == 0 ? 1 : 0);
+        }
+        QVERIFY(Ini().contains("[Extras]\r\nNoTrayNoticeShown=1\r\n"));
+        QVERIFY(Ini().contains("ShowOnStart=0\r\n"));
     }
 
     void splashShowsAValidBitmapAndIsDestroyed() {
