@@ -21,7 +21,7 @@ test_packages=(
     desktop-file-utils appstream man-db lintian dpkg-dev file python3-icalendar
     cups printer-driver-cups-pdf poppler-utils
     dbus-daemon dbus-x11 libglib2.0-bin xfce4-panel sway waybar xwayland qt6-wayland
-    debootstrap calcurse khal python3-dateutil
+    debootstrap calcurse khal python3-dateutil faketime
 )
 
 packages=("${run_packages[@]}")

@@ -75,9 +75,9 @@ session_start_x11() {
     read -r number <"$fifo"
     export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    wait_for xwininfo -root || fail "Xvfb did not start"
+    wait_for 20 xwininfo -root || fail "Xvfb did not start"
     session_spawn openbox
-    wait_for session_wm_running || fail "openbox did not start"
+    wait_for 20 session_wm_running || fail "openbox did not start"
 }
 
 session_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }

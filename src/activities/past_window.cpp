@@ -1,10 +1,7 @@
 #include "activities/past_window.h"
 
-#include <QApplication>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <span>
 
@@ -21,6 +18,7 @@
 #include "ui/named_widget.h"
 #include "ui/print_link.h"
 #include "ui/qt_dates.h"
+#include "ui/tab_stop_delegate.h"
 #include "ui/wait_cursor.h"
 
 namespace brivonce {
@@ -41,36 +39,6 @@ private:
 const ListedActivity& ActivityOf(const QListWidgetItem* item) {
     return static_cast<const ActivityItem*>(item)->Activity();
 }
-
-// Draws the lines with tab stops at 10 %, 20 % and 30 % of the list's width,
-// so that dates, times and texts line up in columns.
-class TabStopDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem item(option);
-        initStyleOption(&item, index);
-        QString text = item.text;
-        item.text.clear();
-        const QWidget* list = item.widget;
-        QStyle* style = list ? list->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, list);
-
-        qreal width = list ? list->width() : option.rect.width();
-        QTextOption layout;
-        layout.setWrapMode(QTextOption::NoWrap);
-        layout.setTabArray({width * 0.1, width * 0.2, width * 0.3});
-        bool selected = item.state.testFlag(QStyle::State_Selected);
-        painter->save();
-        painter->setFont(item.font);
-        painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        QRect textArea = style->subElementRect(QStyle::SE_ItemViewItemText, &item, list);
-        painter->drawText(QRectF(textArea), text, layout);
-        painter->restore();
-    }
-};
 
 }  // namespace
 

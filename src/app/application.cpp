@@ -137,6 +137,8 @@ StartResult Application::Start() {
         mainForm->show();
     } else if (!m_context.trayAvailable()) {
         ShowMemoWindowUnlessATrayComes();
+    } else {
+        mainForm->Alarm()->ListMissedSinceLastRun();  // the past list is not shown
     }
     return m_ended ? StartResult::kEnded : StartResult::kRunning;
 }

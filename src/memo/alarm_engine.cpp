@@ -3,9 +3,12 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimer>
+#include <utility>
 
 #include "platform/desktop.h"
 #include "platform/sound_player.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
 #include "text/error.h"
 #include "text/safe_file.h"
 #include "ui/app_context.h"
@@ -49,6 +52,21 @@ AlarmEngine::AlarmEngine(AppContext& context, AlarmView& view, QObject* parent)
     connect(m_timer, &QTimer::timeout, this, &AlarmEngine::TimerTimer);
     m_timer->start(kMinuteMs);
     ChooseSoundFile();
+    m_reminders =
+        LoadReminderSettings(IniFile(m_context.dataFolder + std::string(kSettingsFileName)));
+    m_memory.snoozes = std::exchange(m_reminders.snoozes, {});
+}
+
+void AlarmEngine::SetAdvance(int minutes) {
+    m_reminders.advanceMinutes = minutes;
+    SaveReminders();
+}
+
+void AlarmEngine::ListMissedSinceLastRun() {
+    if (m_reminders.lastRun) {
+        m_memory.listMissedSince = m_reminders.lastRun;
+        QTimer::singleShot(0, this, &AlarmEngine::RefreshToday);
+    }
 }
 
 void AlarmEngine::StartAlignment() {
@@ -76,10 +94,20 @@ void AlarmEngine::RefreshToday() {
     if (!ReadToday(now.date(), today)) {
         return;  // the hour box keeps its items
     }
-    RefreshPlan plan = PlanRefresh(today, ToLocalMinute(now), m_memory, m_alarmOn);
+    RefreshPlan plan = PlanRefresh(ReadDays(now.date(), today), ToLocalMinute(now), m_memory,
+                                   m_alarmOn, m_reminders.advanceMinutes);
+    bool snoozesChanged = plan.memory.snoozes != m_memory.snoozes;
     // Kept before any box opens: the runs nested in it must see this one.
     m_memory = plan.memory;
     m_view.SetHourItems(ToStringList(plan.items), plan.selected);
+    KeepLastRun(plan, today.has_value(), snoozesChanged);
+    if (!plan.missed.empty()) {
+        QStringList entries;
+        for (const ListedActivity& activity : plan.missed) {
+            entries.append(QString::fromStdString(EntryLine(activity)));
+        }
+        m_view.ShowMissed(entries);
+    }
     for (const DueAlarm& alarm : plan.ring) {
         Ring(alarm);
     }
@@ -88,19 +116,66 @@ void AlarmEngine::RefreshToday() {
     }
 }
 
-// False when the week file cannot be read. The error is then shown, only once
-// while its box is open even though the ticks inside it fail again.
+// False when the week file cannot be read.
 bool AlarmEngine::ReadToday(const QDate& date, std::optional<Day>& today) {
     try {
         today = LoadDay(m_context.dataFolder, ToYmd(date));
         return true;
     } catch (const Error& error) {
-        if (!m_showingReadError) {
-            m_showingReadError = true;
-            m_context.messageBoxes->ShowError(m_view.BoxParent(), error.what());
-            m_showingReadError = false;
-        }
+        ShowErrorOnce(error);
         return false;
+    }
+}
+
+// Only once while its box is open, even though the ticks inside it fail again.
+void AlarmEngine::ShowErrorOnce(const Error& error) {
+    if (!m_showingError) {
+        m_showingError = true;
+        m_context.messageBoxes->ShowError(m_view.BoxParent(), error.what());
+        m_showingError = false;
+    }
+}
+
+// Today as read, other days read as needed (advance warnings, missed
+// minutes of other days). Another week that cannot be read has no alarm: its
+// error is shown when that week becomes the current one.
+DayReader AlarmEngine::ReadDays(const QDate& date, const std::optional<Day>& today) const {
+    return [folder = m_context.dataFolder, todayDate = ToYmd(date),
+            today](std::chrono::year_month_day day) -> std::optional<Day> {
+        if (day == todayDate) {
+            return today;
+        }
+        try {
+            return LoadDay(folder, day);
+        } catch (const Error&) {
+            return std::nullopt;
+        }
+    };
+}
+
+// The last minute is stored when an activity's time passed, so that a start
+// in the tray lists what passed after it, and once per run; never while the
+// program has no agenda at all, which keeps a first save as it always was.
+void AlarmEngine::KeepLastRun(const RefreshPlan& plan, bool todayHasFile, bool snoozesChanged) {
+    bool keep = plan.activityPassed || (!m_lastRunKept && (m_reminders.lastRun || todayHasFile));
+    if (keep) {
+        m_reminders.lastRun = m_memory.lastRun;
+        m_lastRunKept = true;
+    }
+    if (keep || snoozesChanged) {
+        SaveReminders();
+    }
+}
+
+void AlarmEngine::SaveReminders() {
+    ReminderSettings settings = m_reminders;
+    settings.snoozes = m_memory.snoozes;
+    try {
+        IniFile ini(m_context.dataFolder + std::string(kSettingsFileName));
+        WriteReminderSettings(ini, settings);
+        ini.Save();
+    } catch (const Error& error) {
+        ShowErrorOnce(error);
     }
 }
 
@@ -114,9 +189,24 @@ void AlarmEngine::Ring(const DueAlarm& alarm) {
     } else {
         player.Beep();
     }
-    m_context.messageBoxes->Show(m_view.BoxParent(), MessageBoxes::Icon::Information, kTitle,
-                                 QString::fromStdString(alarm.boxText), QMessageBox::Ok);
+    auto answer = m_context.messageBoxes->Show(m_view.BoxParent(), MessageBoxes::Icon::Information,
+                                               kTitle, QString::fromStdString(alarm.boxText),
+                                               QMessageBox::Ok | kSnoozeButton);
     player.Stop();
+    if (answer == kSnoozeButton) {
+        Postpone(alarm);
+    }
+}
+
+// From the minute the user answers, as many times as asked.
+void AlarmEngine::Postpone(const DueAlarm& alarm) {
+    std::optional<int> delay = m_view.AskSnoozeMinutes(m_reminders.snoozeMinutes);
+    if (delay) {
+        m_reminders.snoozeMinutes = *delay;
+        LocalMinute due = ToLocalMinute(m_context.clock->Now()) + std::chrono::minutes{*delay};
+        m_memory.snoozes.push_back({due, alarm});
+        SaveReminders();
+    }
 }
 
 void AlarmEngine::Silence() {

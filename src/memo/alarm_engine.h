@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "memo/alarm_rules.h"
+#include "memo/reminder_settings.h"
 
 class QDate;
 class QTimer;
@@ -14,6 +15,7 @@ class QWidget;
 namespace brivonce {
 
 struct AppContext;
+class Error;
 
 // What the alarm engine asks of the memo window.
 class AlarmView {
@@ -30,6 +32,11 @@ public:
     virtual void FocusMemo() = 0;
     // The parent of the alarm box and of the error box.
     virtual QWidget* BoxParent() = 0;
+    // Lists, once and without sound, the activities that passed unannounced.
+    virtual void ShowMissed(const QStringList& entries) = 0;
+    // The delay, in minutes, to postpone an alarm by, offering `lastChoice`
+    // first; nullopt when the user cancels.
+    virtual std::optional<int> AskSnoozeMinutes(int lastChoice) = 0;
 };
 
 // The once-a-minute refresh of today's slots and the alarms it raises. Runs
@@ -56,6 +63,14 @@ public:
     void SetAlarmOn(bool on) { m_alarmOn = on; }
     bool AlarmOn() const { return m_alarmOn; }
 
+    // Each activity also rings `minutes` before its time (0: only at its time).
+    void SetAdvance(int minutes);
+    int Advance() const { return m_reminders.advanceMinutes; }
+
+    // At a start in the tray: lists at once the activities whose time passed
+    // since the program last ran.
+    void ListMissedSinceLastRun();
+
     // The sound the alarm plays: the user's brivonce.wav in the data folder,
     // else default.wav there, else the default.wav shipped with the program.
     void ChooseSoundFile();
@@ -66,7 +81,12 @@ public:
 
 private:
     bool ReadToday(const QDate& date, std::optional<Day>& today);
+    DayReader ReadDays(const QDate& date, const std::optional<Day>& today) const;
     void Ring(const DueAlarm& alarm);
+    void Postpone(const DueAlarm& alarm);
+    void KeepLastRun(const RefreshPlan& plan, bool todayHasFile, bool snoozesChanged);
+    void SaveReminders();
+    void ShowErrorOnce(const Error& error);
     void Silence();
 
     AppContext& m_context;
@@ -74,8 +94,11 @@ private:
     QTimer* m_timer;
     bool m_aligned = false;
     bool m_alarmOn = false;
-    bool m_showingReadError = false;
+    bool m_showingError = false;
+    bool m_lastRunKept = false;  // this run has stored its last minute
     AlarmMemory m_memory;
+    // What brivonce.ini keeps of the alarm; its snoozes live in m_memory.
+    ReminderSettings m_reminders;
 };
 
 }  // namespace brivonce

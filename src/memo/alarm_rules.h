@@ -2,12 +2,14 @@
 
 #include <array>
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
+#include <tuple>
 #include <vector>
 
+#include "activities/activity_lists.h"
 #include "agenda/week_store.h"
 
 namespace brivonce {
@@ -18,9 +20,20 @@ using LocalMinute = std::chrono::local_time<std::chrono::minutes>;
 
 LocalMinute MakeLocalMinute(std::chrono::year_month_day date, int hour, int minute);
 
-// Skipped minutes older than this are left to the past-activity list: waking
-// the machine after a night must not ring the whole night at once.
+// Skipped minutes older than this do not ring: waking the machine after a
+// night must not ring the whole night at once. They are listed instead.
 inline constexpr int kMissedMinutesChecked = 60;
+
+// Missed activities are listed this far back at most.
+inline constexpr int kMissedDaysListed = 7;
+
+// How long before its time an activity may ring a first time (0: only at its
+// time), and the delays an alarm may be postponed by, in minutes.
+inline constexpr std::array<int, 5> kAdvanceChoices = {0, 5, 15, 30, 60};
+inline constexpr std::array<int, 5> kSnoozeChoices = {5, 10, 15, 30, 60};
+
+// The slots of one day, nullopt when its week has no file.
+using DayReader = std::function<std::optional<Day>(std::chrono::year_month_day)>;
 
 // The minute of the day (0..1439) a label is due at, when it is exactly "hh:mm"
 // with hh 00..23 and mm 00..59. Anything else never rings.
@@ -39,17 +52,39 @@ std::array<std::string, kSlotsPerDay> HourBoxItems(const std::optional<Day>& tod
 // an activity, else the first such slot at all. nullopt when none is due.
 std::optional<int> MatchingSlot(const Day& today, int minuteOfDay);
 
+// "15 min", "1 h".
+std::string DelayText(int minutes);
+
 // One activity to announce.
 struct DueAlarm {
-    int slot = 0;         // index 0..23
-    LocalMinute due;      // when it was due
-    std::string boxText;  // the slot's own label and activity: "14:30 - Dentiste"
+    int slot = 0;                       // index 0..23
+    LocalMinute due;                    // when it was due
+    std::string boxText;                // "14:30 - Dentiste", "Dans 15 min : 14:30 - Dentiste"
+    std::chrono::year_month_day day{};  // the activity's day
+    int advance = 0;                    // minutes before the activity; 0: at its time
+    Slot activity;                      // its label and text when it was due
     bool operator==(const DueAlarm&) const = default;
 };
 
-// The activities of `today` (the day of `first` and `last`) due from `first`
-// to `last`, both included: oldest first, slots in order within a minute.
-std::vector<DueAlarm> DueAlarms(const Day& today, LocalMinute first, LocalMinute last);
+DueAlarm MakeDueAlarm(std::chrono::year_month_day day, int slot, const Slot& activity, int advance);
+
+// The alarms due from `first` to `last`, both included: each activity at its
+// label's time and, with `advance`, `advance` minutes before. Oldest first,
+// days then slots in order within a minute.
+std::vector<DueAlarm> DueAlarms(const DayReader& readDay, LocalMinute first, LocalMinute last,
+                                int advance);
+
+// The activities whose time is from `first` to `last`, both included, as the
+// past list shows them, oldest first.
+std::vector<ListedActivity> MissedActivities(const DayReader& readDay, LocalMinute first,
+                                             LocalMinute last);
+
+// An alarm postponed until `due`.
+struct Snooze {
+    LocalMinute due;
+    DueAlarm alarm;
+    bool operator==(const Snooze&) const = default;
+};
 
 // What the alarm engine remembers from one run to the next.
 struct AlarmMemory {
@@ -58,16 +93,20 @@ struct AlarmMemory {
     std::optional<int> lastAlarmMinute;
     // Minute of the previous run, to find the minutes a late tick skipped.
     std::optional<LocalMinute> lastRun;
-    // Alarms already rung, (due, slot), so that no alarm rings twice even when
-    // the clock is set back or the same minute is run again.
-    std::vector<std::pair<LocalMinute, int>> rung;
+    // Alarms already rung, (due, slot, advance), so that no alarm rings twice
+    // even when the clock is set back or the same minute is run again.
+    std::vector<std::tuple<LocalMinute, int, int>> rung;
+    // Postponed alarms not rung yet.
+    std::vector<Snooze> snoozes;
+    // Set at a start in the tray: the next run lists the activities whose
+    // time passed after this minute.
+    std::optional<LocalMinute> listMissedSince;
     bool operator==(const AlarmMemory&) const = default;
 };
 
 // The first minute a run at `now` must check: the minute after the previous
-// run, but no more than kMissedMinutesChecked minutes back and not before
-// today's midnight. `now` itself when there was no previous run or the clock
-// went back.
+// run, but no more than kMissedMinutesChecked minutes back. `now` itself when
+// there was no previous run or the clock went back.
 LocalMinute FirstMinuteToCheck(std::optional<LocalMinute> lastRun, LocalMinute now);
 
 // Everything one run of the once-a-minute refresh decides.
@@ -76,14 +115,21 @@ struct RefreshPlan {
     int selected = 0;            // the item to select
     std::optional<int> match;    // the slot due at the current minute, if any
     std::vector<DueAlarm> ring;  // to announce one after the other
-    bool stopSound = false;      // the minute after the previous alarm: silence it
-    AlarmMemory memory;          // to keep for the next run, before ringing
+    // Activities that passed unrung: after a jump of the clock beyond
+    // kMissedMinutesChecked, or since the last run at a start in the tray.
+    std::vector<ListedActivity> missed;
+    // An activity's time passed during this run, rung or not.
+    bool activityPassed = false;
+    bool stopSound = false;  // the minute after the previous alarm: silence it
+    AlarmMemory memory;      // to keep for the next run, before ringing
 };
 
-// The decisions of one refresh at `now`. `today` is nullopt when the week has
-// no file. With the alarm off nothing rings and nothing is stopped, but the
-// hour box and the match are computed all the same.
-RefreshPlan PlanRefresh(const std::optional<Day>& today, LocalMinute now, const AlarmMemory& memory,
-                        bool alarmOn);
+// The decisions of one refresh at `now`, with warnings `advance` minutes
+// before each activity. With the alarm off nothing rings, is listed or is
+// stopped, but the hour box and the match are computed all the same. A snooze
+// rings when due, unless it is older than kMissedMinutesChecked or its slot no
+// longer holds its activity.
+RefreshPlan PlanRefresh(const DayReader& readDay, LocalMinute now, const AlarmMemory& memory,
+                        bool alarmOn, int advance);
 
 }  // namespace brivonce

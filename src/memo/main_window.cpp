@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
+#include "memo/missed_alarms_window.h"
+#include "memo/snooze_dialog.h"
 #include "platform/autostart.h"
 #include "platform/desktop.h"
 #include "settings/font_qt.h"
@@ -166,6 +168,7 @@ void TMainForm::BuildMenu() {
     Alarmesonore1 = AddTick(brivonce, "Alarmesonore1", "&Alarme sonore");
     Sonassociauxalarmes1 =
         AddMenuItem(brivonce, "Sonassociauxalarmes1", "S&on associé aux alarmes...");
+    AddAdvanceMenu(brivonce);
     QMenu* scrollBars = AddSubmenu(brivonce, "Ascenseurs1", "A&scenseurs");
     Aucun1 = AddTick(scrollBars, "Aucun1", "&Aucun");
     Vertical1 = AddTick(scrollBars, "Vertical1", "&Vertical");
@@ -614,6 +617,42 @@ void TMainForm::BringToFront() {
 
 void TMainForm::FocusMemo() {
     Memo->setFocus();
+}
+
+// "Prévenir a&vant": one tick among the advance warnings, taking effect at once.
+void TMainForm::AddAdvanceMenu(QMenu* menu) {
+    const std::pair<const char*, const char*> names[] = {{"Alheure1", "À l'&heure"},
+                                                         {"Avant5min1", "5 min avant"},
+                                                         {"Avant15min1", "15 min avant"},
+                                                         {"Avant30min1", "30 min avant"},
+                                                         {"Avant1h1", "1 h avant"}};
+    QMenu* advance = AddSubmenu(menu, "Prevenir1", "Prévenir a&vant");
+    for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
+        AddTick(advance, names[i].first, names[i].second);
+    }
+    auto tick = [advance](int minutes) {
+        for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
+            advance->actions()[i]->setChecked(kAdvanceChoices[i] == minutes);
+        }
+    };
+    tick(m_alarm->Advance());
+    for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
+        connect(advance->actions()[i], &QAction::triggered, this, [this, tick, i] {
+            tick(kAdvanceChoices[i]);
+            m_alarm->SetAdvance(kAdvanceChoices[i]);
+        });
+    }
+}
+
+void TMainForm::ShowMissed(const QStringList& entries) {
+    if (!m_missedAlarms) {
+        m_missedAlarms = new TMissedAlarms(this);
+    }
+    m_missedAlarms->ShowEntries(entries);
+}
+
+std::optional<int> TMainForm::AskSnoozeMinutes(int lastChoice) {
+    return brivonce::AskSnoozeMinutes(lastChoice);
 }
 
 void TMainForm::ApplyWinStart() {

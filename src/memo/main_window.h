@@ -20,6 +20,7 @@ class QToolButton;
 namespace brivonce {
 
 struct AppContext;
+class TMissedAlarms;
 
 // The memo window: the program's face and the owner of its menu, its data
 // folder and its settings.
@@ -129,6 +130,9 @@ private:
     void BringToFront() override;
     void FocusMemo() override;
     QWidget* BoxParent() override { return this; }
+    void ShowMissed(const QStringList& entries) override;
+    std::optional<int> AskSnoozeMinutes(int lastChoice) override;
+    void AddAdvanceMenu(QMenu* menu);
 
     void ApplyWinStart();
     void SetScrollBars(int choice);
@@ -179,7 +183,8 @@ private:
     bool m_colourDialogOpen = false;
     bool m_soundDialogOpen = false;
     AlarmEngine* m_alarm;
-    Autosave m_autosave;  // the memo text, once loaded
+    TMissedAlarms* m_missedAlarms = nullptr;  // built when first needed
+    Autosave m_autosave;                      // the memo text, once loaded
     EditionItems m_edition;
 };
 

@@ -24,8 +24,9 @@ QMessageBox::Icon ToQt(MessageBoxes::Icon icon) {
 }
 
 const std::pair<QMessageBox::StandardButton, const char*> kCaptions[] = {
-    {QMessageBox::Ok, "OK"},          {QMessageBox::Yes, "&Oui"},       {QMessageBox::No, "&Non"},
-    {QMessageBox::Cancel, "Annuler"}, {QMessageBox::YesToAll, "&Tout"},
+    {QMessageBox::Ok, "OK"},          {QMessageBox::Yes, "&Oui"},
+    {QMessageBox::No, "&Non"},        {QMessageBox::Cancel, "Annuler"},
+    {QMessageBox::YesToAll, "&Tout"}, {kSnoozeButton, "&Rappeler…"},
 };
 
 QString Caption(QMessageBox::StandardButton button) {
@@ -86,6 +87,10 @@ QMessageBox::StandardButton MessageBoxes::Show(QWidget* parent, Icon icon, const
     }
     QMessageBox box(ToQt(icon), title, text, buttons, parent, frame);
     SetFrenchCaptions(box);
+    if (buttons.testFlag(kSnoozeButton)) {
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -8,6 +8,9 @@ namespace brivonce {
 
 inline const QString kTitle = QStringLiteral("Brivonce");
 
+// The alarm box's "&Rappeler…" button, beside its OK.
+inline constexpr QMessageBox::StandardButton kSnoozeButton = QMessageBox::Retry;
+
 // Every message box of the program goes through here, so tests can answer them
 // without a modal box on screen.
 class MessageBoxes {
@@ -18,7 +21,7 @@ public:
 
     // Shows a modal box and returns the button chosen. Buttons carry the
     // program's French captions; "&Oui", "&Non", "Annuler", "&Tout" come in
-    // that order.
+    // that order. Beside kSnoozeButton, OK stays the default and Escape's.
     virtual QMessageBox::StandardButton Show(QWidget* parent, Icon icon, const QString& title,
                                              const QString& text,
                                              QMessageBox::StandardButtons buttons);

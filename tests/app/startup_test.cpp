@@ -305,6 +305,8 @@ private slots:
             QString focused;
             OnNextModal([&focused](QWidget* modal) {
                 auto* shown = qobject_cast<TConfirm*>(modal);
+                // The window system activates the box a moment after it is modal.
+                QVERIFY(QTest::qWaitForWindowActive(shown));
                 focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
                                                       : QString();
                 shown->MinimizeBtn->setFocus();  // the next showing starts over

@@ -27,7 +27,15 @@ public:
     void BringToFront() override { ++raised; }
     void FocusMemo() override { ++focused; }
     QWidget* BoxParent() override { return nullptr; }
+    void ShowMissed(const QStringList& entries) override { missed += entries; }
+    std::optional<int> AskSnoozeMinutes(int lastChoice) override {
+        snoozeOffered.append(lastChoice);
+        return snoozeAnswer;
+    }
 
+    QStringList missed;
+    QList<int> snoozeOffered;
+    std::optional<int> snoozeAnswer;
     int captions = 0;
     QStringList items;
     int selected = -1;
@@ -285,6 +293,59 @@ private slots:
         TickAt(11, 0);
         TickAt(14, 0);
         QCOMPARE(BoxTexts(), QStringList{"13:15 - Appel"});
+        QCOMPARE(m_view.missed, QStringList{"07/12/2026\t12:30\tDéjeuner"});
+    }
+
+    void aPostponedAlarmRingsAgainAfterARestartAndTheDelayIsRemembered() {
+        Store(kMonday, 15, "14:30", "Dentiste");
+        TickAt(14, 29);
+        m_boxes.answers.push_back(kSnoozeButton);
+        m_view.snoozeAnswer = 10;
+        TickAt(14, 30);
+        QCOMPARE(m_view.snoozeOffered, QList<int>{5});
+        QByteArray ini = ReadFile(Folder() + "brivonce.ini");
+        QVERIFY(ini.contains("DelaiRappel=10\r\n"));
+        QVERIFY(ini.contains("DerniereMinute=20261207 14:30\r\n"));
+        QVERIFY(ini.contains("Rappel1=20261207 14:40;20261207;15;0;14:30;Dentiste\r\n"));
+
+        StartEngine();  // quit and start again
+        TickAt(14, 39);
+        m_boxes.answers.push_back(kSnoozeButton);
+        TickAt(14, 40);
+        QCOMPARE(BoxTexts(), (QStringList{"14:30 - Dentiste", "14:30 - Dentiste"}));
+        QCOMPARE(m_view.snoozeOffered, (QList<int>{5, 10}));
+        StartEngine();
+        Store(kMonday, 15, "14:30", "Dentiste annulé");
+        TickAt(14, 50);
+        QCOMPARE(BoxTexts().size(), 2);  // the activity changed: dropped
+        QVERIFY(!ReadFile(Folder() + "brivonce.ini").contains("Rappel1"));
+    }
+
+    void aWarningForMondayMidnightTenRingsOnSundayFromTheNextWeeksFile() {
+        Store(kMonday.addDays(7), 1, "00:10", "Train de nuit");
+        m_engine->SetAdvance(30);
+        TickAt(kMonday.addDays(6), 23, 39);
+        TickAt(kMonday.addDays(6), 23, 40);
+        QCOMPARE(BoxTexts(), QStringList{"Dans 30 min : 00:10 - Train de nuit"});
+        StartEngine();
+        QCOMPARE(m_engine->Advance(), 30);
+    }
+
+    void aStartInTheTrayListsWhatPassedSinceTheLastRunWithoutSound() {
+        Store(kMonday, 10, "09:00", "Banque");
+        Store(kMonday, 12, "11:45", "Poste");
+        TickAt(8, 0);  // the first run with an agenda keeps its minute
+        m_clock.now = QDateTime(kMonday, QTime(14, 29));
+        StartEngine();
+        m_engine->ListMissedSinceLastRun();
+        QTRY_COMPARE(m_view.missed,
+                     (QStringList{"07/12/2026\t09:00\tBanque", "07/12/2026\t11:45\tPoste"}));
+        QVERIFY(m_boxes.shown.isEmpty());
+        QVERIFY(m_sound.played.isEmpty());
+        StartEngine();
+        m_engine->ListMissedSinceLastRun();
+        QTest::qWait(20);
+        QCOMPARE(m_view.missed.size(), 2);  // listed once
     }
 
     void settingTheClockBackDoesNotRingTwice() {

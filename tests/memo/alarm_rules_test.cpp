@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace brivonce {
 namespace {
 
@@ -18,13 +20,25 @@ Day Today() {
     return DefaultDay();
 }
 
+// Every day the same.
+DayReader Always(Day day) {
+    return [day](year_month_day) { return std::optional<Day>(day); };
+}
+
+std::optional<Day> NoWeekFile(year_month_day) {
+    return std::nullopt;
+}
+
 // One run after another, as the engine chains them.
 class Runs {
 public:
-    explicit Runs(Day day, bool alarmOn = true) : m_day(std::move(day)), m_alarmOn(alarmOn) {}
+    explicit Runs(Day day, bool alarmOn = true, int advance = 0)
+        : Runs(Always(std::move(day)), alarmOn, advance) {}
+    Runs(DayReader days, bool alarmOn, int advance)
+        : m_days(std::move(days)), m_alarmOn(alarmOn), m_advance(advance) {}
 
     RefreshPlan Run(LocalMinute now) {
-        RefreshPlan plan = PlanRefresh(m_day, now, m_memory, m_alarmOn);
+        RefreshPlan plan = PlanRefresh(m_days, now, m_memory, m_alarmOn, m_advance);
         m_memory = plan.memory;
         return plan;
     }
@@ -35,11 +49,12 @@ public:
         }
         return texts;
     }
-    const AlarmMemory& memory() const { return m_memory; }
+    AlarmMemory& memory() { return m_memory; }
 
 private:
-    Day m_day;
+    DayReader m_days;
     bool m_alarmOn;
+    int m_advance;
     AlarmMemory m_memory;
 };
 
@@ -90,7 +105,8 @@ TEST(Match, DentisteAtHalfPastTwoRingsWithItsOwnLabelAndStopsAMinuteLater) {
     EXPECT_EQ(due.match, 14);
     EXPECT_EQ(due.selected, 14);
     ASSERT_EQ(due.ring.size(), 1u);
-    EXPECT_EQ(due.ring[0], (DueAlarm{14, At(14, 30), "14:30 - Dentiste"}));
+    EXPECT_EQ(due.ring[0].due, At(14, 30));
+    EXPECT_EQ(due.ring[0].boxText, "14:30 - Dentiste");
     EXPECT_FALSE(due.stopSound);
     EXPECT_EQ(due.memory.lastAlarmMinute, 30);
 
@@ -186,7 +202,7 @@ TEST(Match, RunningTheSameMinuteAgainDoesNotRingAgain) {
 TEST(Match, WithoutAWeekFileNothingMatchesButTheStopStillComes) {
     AlarmMemory memory;
     memory.lastAlarmMinute = 30;
-    RefreshPlan plan = PlanRefresh(std::nullopt, At(14, 31), memory, true);
+    RefreshPlan plan = PlanRefresh(NoWeekFile, At(14, 31), memory, true, 0);
     EXPECT_EQ(plan.match, std::nullopt);
     EXPECT_EQ(plan.selected, 14);
     EXPECT_TRUE(plan.stopSound);
@@ -201,8 +217,9 @@ TEST(MissedMinutes, AFiveMinuteGapAnnouncesEachSkippedActivityOldestFirst) {
     EXPECT_TRUE(runs.Rung(At(14, 30)).empty());
     RefreshPlan late = runs.Run(At(14, 35));
     ASSERT_EQ(late.ring.size(), 2u);
-    EXPECT_EQ(late.ring[0], (DueAlarm{14, At(14, 31), "14:31 - Dentiste"}));
-    EXPECT_EQ(late.ring[1], (DueAlarm{2, At(14, 33), "14:33 - Pharmacie"}));
+    EXPECT_EQ(late.ring[0], MakeDueAlarm(kMonday, 14, day[14], 0));
+    EXPECT_EQ(late.ring[1], MakeDueAlarm(kMonday, 2, day[2], 0));
+    EXPECT_EQ(late.ring[1].due, At(14, 33));
     EXPECT_EQ(late.match, std::nullopt);
     EXPECT_EQ(late.memory.lastAlarmMinute, 35);
     EXPECT_TRUE(runs.Run(At(14, 36)).stopSound);
@@ -218,13 +235,13 @@ TEST(MissedMinutes, ALongGapOnlyLooksBackSixtyMinutes) {
     EXPECT_EQ(runs.Rung(At(14, 0)), (Texts{"13:00 - Juste", "14:00 - Maintenant"}));
 }
 
-TEST(MissedMinutes, AGapOverMidnightLooksNoFurtherThanTodaysStart) {
+TEST(MissedMinutes, AGapOverMidnightRingsYesterdaysLateActivitiesToo) {
     Day day = Today();
     day[0] = {"00:02", "Tôt"};
-    day[23] = {"23:55", "Hier soir"};  // today's slot, not yesterday's
+    day[23] = {"23:55", "Hier soir"};
     Runs runs(day);
     runs.Run(At(23, 50, year{2026} / December / 6));
-    EXPECT_EQ(runs.Rung(At(0, 5)), Texts{"00:02 - Tôt"});
+    EXPECT_EQ(runs.Rung(At(0, 5)), (Texts{"23:55 - Hier soir", "00:02 - Tôt"}));
 }
 
 TEST(MissedMinutes, TheFirstRunDoesNotAnnounceWhatPassedBeforeTheProgramRan) {
@@ -294,7 +311,162 @@ TEST(ClockChanges, FirstMinuteToCheck) {
     EXPECT_EQ(FirstMinuteToCheck(At(14, 20), At(14, 30)), At(14, 21));
     EXPECT_EQ(FirstMinuteToCheck(At(9, 0), At(14, 30)), At(13, 30));
     EXPECT_EQ(FirstMinuteToCheck(At(0, 10), At(0, 20)), At(0, 11));
-    EXPECT_EQ(FirstMinuteToCheck(At(23, 0, year{2026} / December / 6), At(0, 20)), At(0, 0));
+    EXPECT_EQ(FirstMinuteToCheck(At(23, 0, year{2026} / December / 6), At(0, 20)),
+              At(23, 20, year{2026} / December / 6));
+}
+
+// Days of several weeks, as the week files hold them.
+class Agenda {
+public:
+    void Put(year_month_day date, int slot, Slot value) {
+        Day& day = m_days.try_emplace(sys_days{date}, DefaultDay()).first->second;
+        day[slot] = std::move(value);
+    }
+    DayReader Reader() const {
+        return [this](year_month_day date) -> std::optional<Day> {
+            auto found = m_days.find(sys_days{date});
+            return found == m_days.end() ? std::nullopt : std::optional<Day>(found->second);
+        };
+    }
+
+private:
+    std::map<sys_days, Day> m_days;
+};
+
+const year_month_day kSunday = year{2026} / December / 6;
+
+TEST(Advance, WarnsBeforeTheActivityThenRingsAtItsTimeAcrossMidnightAndWeeks) {
+    struct Case {
+        const char* label;
+        int advance;
+        LocalMinute warning;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"14:30", 15, At(14, 15), "Dans 15 min : 14:30 - Dentiste"},
+        {"14:30", 5, At(14, 25), "Dans 5 min : 14:30 - Dentiste"},
+        {"14:30", 60, At(13, 30), "Dans 1 h : 14:30 - Dentiste"},
+        // Monday 00:10 warns on Sunday, the last day of the week before.
+        {"00:10", 30, At(23, 40, kSunday), "Dans 30 min : 00:10 - Dentiste"},
+        {"00:30", 30, At(0, 0), "Dans 30 min : 00:30 - Dentiste"},
+    };
+    for (const Case& c : cases) {
+        Agenda agenda;
+        agenda.Put(kMonday, 9, {c.label, "Dentiste"});
+        Runs runs(agenda.Reader(), true, c.advance);
+        EXPECT_TRUE(runs.Rung(c.warning - minutes{1}).empty()) << c.text;
+        EXPECT_EQ(runs.Rung(c.warning), Texts{c.text});
+        // One late run covers every minute up to the activity: it alone rings.
+        EXPECT_EQ(runs.Rung(c.warning + minutes{c.advance}),
+                  Texts{std::string(c.label) + " - Dentiste"});
+    }
+}
+
+TEST(Snooze, RingsAgainWhenDueUnlessTooOldChangedDeletedOrTheAlarmIsOff) {
+    struct Case {
+        const char* what;
+        Slot slotNow;  // what the slot holds when the snooze is due
+        bool weekFile;
+        LocalMinute now;
+        bool alarmOn;
+        bool rings;
+    };
+    const Slot dentiste{"14:30", "Dentiste"};
+    const Case cases[] = {
+        {"due", dentiste, true, At(14, 40), true, true},
+        {"late, within the bound", dentiste, true, At(15, 40), true, true},
+        {"beyond the bound", dentiste, true, At(15, 41), true, false},
+        {"text changed", {"14:30", "Dentiste Paul"}, true, At(14, 40), true, false},
+        {"moved", {"14:45", "Dentiste"}, true, At(14, 40), true, false},
+        {"week file deleted", dentiste, false, At(14, 40), true, false},
+        {"alarm off", dentiste, true, At(14, 40), false, false},
+    };
+    for (const Case& c : cases) {
+        Agenda agenda;
+        if (c.weekFile) {
+            agenda.Put(kMonday, 14, c.slotNow);
+        }
+        DueAlarm alarm = MakeDueAlarm(kMonday, 14, dentiste, 15);  // a snoozed warning
+        Runs runs(agenda.Reader(), c.alarmOn, 0);
+        runs.memory().snoozes = {{At(14, 40), alarm}};  // after a restart: no previous run
+        RefreshPlan plan = runs.Run(c.now);
+        EXPECT_EQ(plan.ring, c.rings ? std::vector{alarm} : std::vector<DueAlarm>{}) << c.what;
+        EXPECT_TRUE(plan.memory.snoozes.empty()) << c.what;
+    }
+    Agenda agenda;
+    agenda.Put(kMonday, 14, dentiste);
+    Runs runs(agenda.Reader(), true, 0);
+    runs.memory().snoozes = {{At(14, 40), MakeDueAlarm(kMonday, 14, dentiste, 0)}};
+    EXPECT_TRUE(runs.Rung(At(14, 39)).empty());
+    EXPECT_EQ(runs.memory().snoozes.size(), 1u);  // not due yet: kept
+    EXPECT_EQ(runs.Rung(At(14, 40)), Texts{"14:30 - Dentiste"});
+}
+
+TEST(Gap, AJumpBeyondTheBoundListsTheGapOnceAndRingsTheLastHour) {
+    struct Case {
+        const char* what;
+        std::optional<LocalMinute> after;  // the previous run, or the last run at a tray start
+        bool trayStart;
+        Texts missed;  // times of the listed activities
+        bool catchUp;  // 14:00 rings late before 14:30
+    };
+    const year_month_day saturday = year{2026} / December / 5;
+    const LocalMinute longAgo = At(12, 0, year{2026} / November / 20);
+    const Case cases[] = {
+        {"no gap", At(14, 29), false, {}, false},
+        {"within the bound", At(13, 30), false, {}, true},
+        {"beyond the bound", At(13, 28), false, {"13:29"}, true},
+        {"over a weekend", At(20, 0, saturday), false, {"22:00", "09:00", "13:29"}, true},
+        {"clock set back", At(18, 0), false, {}, false},
+        {"more than a week", longAgo, false, {"19:59", "22:00", "09:00", "13:29"}, true},
+        {"start in the tray",
+         At(20, 0, saturday),
+         true,
+         {"22:00", "09:00", "13:29", "14:00"},
+         false},
+        {"first start", std::nullopt, false, {}, false},
+    };
+    Agenda agenda;
+    agenda.Put(year{2026} / November / 30, 13, {"13:00", "Trop vieux"});  // 7 days and 90 min
+    agenda.Put(saturday, 19, {"19:59", "Déjà passé"});
+    agenda.Put(saturday, 22, {"22:00", "Samedi"});
+    agenda.Put(kSunday, 9, {"09:00", "Dimanche"});
+    agenda.Put(kMonday, 13, {"13:29", "Oublié"});
+    agenda.Put(kMonday, 14, {"14:00", "Avant"});
+    agenda.Put(kMonday, 15, {"14:30", "Ici"});
+    for (const Case& c : cases) {
+        Runs runs(agenda.Reader(), true, 0);
+        (c.trayStart ? runs.memory().listMissedSince : runs.memory().lastRun) = c.after;
+        RefreshPlan plan = runs.Run(At(14, 30));
+        Texts missed, rung;
+        for (const ListedActivity& activity : plan.missed) {
+            missed.push_back(activity.label);
+        }
+        for (const DueAlarm& alarm : plan.ring) {
+            rung.push_back(alarm.boxText);
+        }
+        EXPECT_EQ(missed, c.missed) << c.what;
+        const Texts lastHour =
+            c.catchUp ? Texts{"14:00 - Avant", "14:30 - Ici"} : Texts{"14:30 - Ici"};
+        EXPECT_EQ(rung, lastHour) << c.what;
+        EXPECT_FALSE(plan.memory.listMissedSince) << c.what;
+        EXPECT_TRUE(runs.Run(At(14, 31)).missed.empty()) << c.what;  // once
+    }
+    Runs runs(agenda.Reader(), true, 0);
+    runs.memory().lastRun = At(20, 0, saturday);
+    ASSERT_EQ(runs.Run(At(14, 30)).missed.front(),
+              (ListedActivity{saturday, 6, 23, "22:00", "Samedi"}));
+}
+
+TEST(Gap, WithTheAlarmOffNothingIsListedButThePassingIsKnown) {
+    Agenda agenda;
+    agenda.Put(kMonday, 13, {"13:30", "Oublié"});
+    Runs runs(agenda.Reader(), false, 0);
+    runs.memory().lastRun = At(8, 0);
+    RefreshPlan plan = runs.Run(At(14, 40));
+    EXPECT_TRUE(plan.missed.empty());
+    EXPECT_TRUE(plan.activityPassed);
+    EXPECT_FALSE(runs.Run(At(14, 41)).activityPassed);
 }
 
 }  // namespace

@@ -153,6 +153,30 @@ private slots:
                            "but=7\r\ncouleur=65535\r\n"));
     }
 
+    void theAdvanceTickIsOneOfFiveAndComesBackAtTheNextStart() {
+        const char* items[] = {"Alheure1", "Avant5min1", "Avant15min1", "Avant30min1", "Avant1h1"};
+        auto ticked = [&](TMainForm* form) {
+            QStringList names;
+            for (const char* name : items) {
+                if (form->findChild<QAction*>(name)->isChecked()) {
+                    names.append(name);
+                }
+            }
+            return names;
+        };
+        {
+            auto run = Shown();
+            QVERIFY(run);
+            QCOMPARE(ticked(Form(*run)), QStringList{"Alheure1"});
+            Form(*run)->findChild<QAction*>("Avant15min1")->trigger();
+            QCOMPARE(ticked(Form(*run)), QStringList{"Avant15min1"});
+            Form(*run)->close();
+        }
+        QVERIFY(Ini().contains("[Extras]\r\nAvanceAlarme=15\r\n"));
+        auto run = Shown();
+        QCOMPARE(ticked(Form(*run)), QStringList{"Avant15min1"});
+    }
+
     void saveButtonWritesTheMemoOnly() {
         auto run = Shown();
         QVERIFY(run);
