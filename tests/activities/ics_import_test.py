@@ -16,13 +16,9 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from week_files import write_week  # noqa: E402
+from black_box import import_or_skip, write_week  # noqa: E402
 
-try:
-    from dateutil import rrule
-except ImportError:
-    print("skipped: python3-dateutil is not installed")
-    sys.exit(77)
+rrule = import_or_skip("dateutil.rrule", "python3-dateutil")
 
 BINARY = sys.argv[1]
 ZONE = "Europe/Paris"

@@ -13,13 +13,9 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from week_files import write_week  # noqa: E402
+from black_box import import_or_skip, write_week  # noqa: E402
 
-try:
-    import icalendar
-except ImportError:
-    print("skipped: python3-icalendar is not installed")
-    sys.exit(77)
+icalendar = import_or_skip("icalendar", "python3-icalendar")
 
 BINARY = sys.argv[1]
 TWENTY_YEARS_SECONDS = float(sys.argv[2])

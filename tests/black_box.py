@@ -1,5 +1,17 @@
-"""Week files as the program writes them, for the black-box tests."""
+"""What the black-box tests share: their optional modules, and week files as
+the program writes them."""
+import importlib
 import os
+import sys
+
+
+def import_or_skip(module, package):
+    """The module, or exit 77 (skipped) when its Debian package is missing."""
+    try:
+        return importlib.import_module(module)
+    except ImportError:
+        print("skipped: %s is not installed" % package)
+        sys.exit(77)
 
 
 def write_week(folder, monday, activities):
