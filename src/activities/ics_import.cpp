@@ -258,6 +258,9 @@ void CalendarReader::AddRuleStarts(icalcomponent* event, icaltimetype start,
         for (icaltimetype next = icalrecur_iterator_next(rule.get());
              !icaltime_is_null_time(next) && ToLocal(next).date <= m_range.to;
              next = icalrecur_iterator_next(rule.get())) {
+            if (starts.size() == kMostOccurrences) {
+                throw Error(FormatMessage(kTooManyOccurrences, m_fileName));
+            }
             next.zone = start.zone;
             starts.push_back(next);
         }

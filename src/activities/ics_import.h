@@ -49,6 +49,11 @@ std::string PlainStorable(std::string_view text);
 inline constexpr std::size_t kMostImportedTextLength = 255;
 inline constexpr std::string_view kNotIcs = "Le fichier %s n'est pas un calendrier iCalendar";
 inline constexpr std::string_view kUnreadableIcs = "Le calendrier %s est incomplet ou illisible";
+inline constexpr std::string_view kTooManyOccurrences =
+    "Le calendrier %s répète un événement trop souvent pour l'agenda";
+// More occurrences of one event than that is no calendar a person keeps (an
+// event every minute, every second) and would fill the memory.
+inline constexpr std::size_t kMostOccurrences = 200000;
 
 // Every event of an iCalendar (RFC 5545) text, and every occurrence of a
 // repeating one (RRULE, RDATE, EXDATE, changed or cancelled occurrences),
@@ -57,9 +62,10 @@ inline constexpr std::string_view kUnreadableIcs = "Le calendrier %s est incompl
 // turned into the machine's local time; floating times are taken as they
 // are. The summary (made `storable`, line breaks as spaces, at most 255
 // characters) is the text. An event exported by this program goes back to
-// the slot its identifier names. Raises Error (kNotIcs, kUnreadableIcs, with
-// `fileName`) for a text that is not a whole calendar or holds an event
-// without a readable start.
+// the slot its identifier names. Raises Error (kNotIcs, kUnreadableIcs,
+// kTooManyOccurrences, with `fileName`) for a text that is not a whole
+// calendar, holds an event without a readable start, or repeats an event more
+// than kMostOccurrences times up to the range's end.
 std::vector<ImportedActivity> IcsActivities(std::string_view ics, const ImportRange& range,
                                             const StorableText& storable,
                                             std::string_view fileName);

@@ -131,6 +131,8 @@ TEST_F(IcsImportTest, WhatIsNoWholeCalendarIsRefused) {
         {"BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART:20261207T080000\nSUMMARY:Coupé", kUnreadableIcs},
         {Calendar(Event("DTSTART:2026\nSUMMARY:Date fausse\n")), kUnreadableIcs},
         {Calendar(Event("SUMMARY:Sans début\n")), kUnreadableIcs},
+        {Calendar(Event("DTSTART:20261201T000000\nRRULE:FREQ=SECONDLY\nSUMMARY:Tic\n")),
+         kTooManyOccurrences},
     };
     for (const auto& [ics, message] : cases) {
         SCOPED_TRACE(ics);
