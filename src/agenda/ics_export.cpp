@@ -1,6 +1,7 @@
 #include "agenda/ics_export.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "agenda/week_store.h"
 #include "memo/alarm_rules.h"
@@ -16,6 +17,7 @@ namespace fs = std::filesystem;
 
 constexpr size_t kMaxLineOctets = 75;
 constexpr int kMinutesPerDay = 24 * 60;
+constexpr std::string_view kStandardOutputText = "la sortie standard";
 
 bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -161,12 +163,20 @@ std::string AgendaAsIcs(const fs::path& dataFolder, const IcsRange& range, sys_s
 }
 
 void ExportAgendaAsIcs(const fs::path& dataFolder, const fs::path& file, const IcsRange& range,
-                       sys_seconds now) {
+                       sys_seconds now, std::ostream& standardOutput) {
     std::error_code ec;
     if (!fs::is_directory(dataFolder, ec)) {
         throw Error(FormatMessage(kNoDataFolder, dataFolder.string()));
     }
-    ReplaceFile(file, AgendaAsIcs(dataFolder, range, now), kCannotCreate);
+    std::string ics = AgendaAsIcs(dataFolder, range, now);
+    if (file != kStandardOutputName) {
+        ReplaceFile(file, ics, kCannotCreate);
+        return;
+    }
+    // A full disk or a closed pipe shows only once the bytes are flushed.
+    if (!(standardOutput << ics << std::flush)) {
+        throw Error(FormatMessage(kCannotWrite, kStandardOutputText));
+    }
 }
 
 }  // namespace brivonce

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,11 +29,16 @@ std::string AgendaAsIcs(const std::filesystem::path& dataFolder, const IcsRange&
 
 inline constexpr std::string_view kNoDataFolder = "Le dossier de données %s n'existe pas";
 
-// Writes AgendaAsIcs to `file` through the safe replace. Raises Error when the
+// The file name that stands for standard output, as command-line tools read it.
+inline constexpr std::string_view kStandardOutputName = "-";
+
+// Writes AgendaAsIcs to `file` through the safe replace, or to
+// `standardOutput` when `file` is kStandardOutputName. Raises Error when the
 // data folder does not exist (a mistyped --data-dir would give an empty
-// calendar), when a week cannot be read or the file cannot be written.
+// calendar), when a week cannot be read or the output cannot be written.
 void ExportAgendaAsIcs(const std::filesystem::path& dataFolder, const std::filesystem::path& file,
-                       const IcsRange& range, std::chrono::sys_seconds now);
+                       const IcsRange& range, std::chrono::sys_seconds now,
+                       std::ostream& standardOutput);
 
 // A TEXT value: "\", ";", "," and line breaks escaped, other control
 // characters but the tab turned into spaces.

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -22,6 +23,7 @@
 #include "app/tray_window.h"
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
+#include "notes/postit_store.h"
 #include "notes/shopping_list_dialog.h"
 #include "platform/launch_feedback.h"
 #include "platform/session_platform.h"
@@ -36,14 +38,12 @@
 namespace brivonce {
 namespace {
 
-std::string DataFolderFor(const QStringList& arguments) {
+CommandLine ReadCommandLine(const QStringList& arguments) {
     std::vector<std::string> options;
     for (const QString& argument : arguments.mid(1)) {
         options.push_back(argument.toStdString());
     }
-    return ChooseDataFolder(
-        QFileInfo(QCoreApplication::applicationFilePath()).absolutePath().toStdString(),
-        ParseCommandLine(options).dataDir);
+    return ParseCommandLine(options);
 }
 
 // "MS Sans Serif 8" of the original look: the platform's 8-point sans-serif.
@@ -175,10 +175,17 @@ void Application::SessionEnding() {
 }
 
 void Application::StartUp() {
-    m_context.dataFolder = DataFolderFor(m_arguments);
+    std::optional<std::filesystem::path> dataDir = ReadCommandLine(m_arguments).dataDir;
+    m_context.dataFolder = ChooseDataFolder(
+        QFileInfo(QCoreApplication::applicationFilePath()).absolutePath().toStdString(), dataDir);
+    if (dataDir) {
+        m_context.startArguments = {"--data-dir",
+                                    QDir::cleanPath(QString::fromStdString(m_context.dataFolder))};
+    }
     EnsureDataFolder(m_context.dataFolder);
     // No save runs yet: whatever temporary is there was left by a killed one.
     RemoveLeftoverTemporaries(m_context.dataFolder);
+    RemoveLeftoverTemporaries(PostitFolder(m_context.dataFolder));
     CreateWindows();
     ShowSplashIfPresent(m_context.dataFolder, m_context.splashMilliseconds);
 }

@@ -110,7 +110,8 @@ semaine avec alarmes, jours fériés et fêtes, post-it et liste de courses.
 
   --data-dir=DOSSIER       garde les données dans DOSSIER
   --export-ics=FICHIER     écrit les activités de l'agenda dans FICHIER au
-                             format iCalendar, puis s'arrête
+                             format iCalendar (- : sur la sortie standard),
+                             puis s'arrête
   --import-ics=FICHIER     ajoute à l'agenda les événements du calendrier
                              iCalendar FICHIER, sans remplacer aucune
                              activité, puis s'arrête

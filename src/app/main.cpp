@@ -25,7 +25,7 @@ int ExportIcs(const CommandLine& commandLine) {
     try {
         auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
         ExportAgendaAsIcs(ChooseDataFolder(RunningProgramFolder(), commandLine.dataDir),
-                          *commandLine.icsFile, {commandLine.from, commandLine.to}, now);
+                          *commandLine.icsFile, {commandLine.from, commandLine.to}, now, std::cout);
         return 0;
     } catch (const Error& error) {
         return Fail(error, 1);

@@ -18,7 +18,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "memo/memo_text.h"
@@ -657,7 +656,7 @@ std::optional<int> TMainForm::AskSnoozeMinutes(int lastChoice) {
 
 void TMainForm::ApplyWinStart() {
     if (winstart->isChecked()) {
-        m_context.autostart->Enable(m_context.programPath);
+        m_context.autostart->Enable(m_context.programPath, m_context.startArguments);
     } else {
         m_context.autostart->Disable();
     }
@@ -807,7 +806,7 @@ void TMainForm::AboutClick() {
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {
-    OpenWebPage(*m_context.desktop, QUrl(QStringLiteral(BRIVONCE_AUTHOR_URL)));
+    OpenAuthorPage(*m_context.desktop);
 }
 
 }  // namespace brivonce

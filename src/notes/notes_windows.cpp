@@ -6,16 +6,38 @@
 #include "notes/shopping_list_dialog.h"
 #include "text/error.h"
 #include "ui/app_context.h"
+#include "ui/guarded.h"
 
 namespace brivonce {
 
 NotesWindows::NotesWindows(AppContext& context, TCourses* courses)
     : m_context(context), m_courses(courses) {}
 
-NotesWindows::~NotesWindows() = default;
+NotesWindows::~NotesWindows() {
+    SavePostitsAtEnd();
+}
+
+// Hundreds of notes must be saved within the few seconds a session's end
+// allows: only changed texts are written, and every section at once.
+void NotesWindows::SavePostitsAtEnd() {
+    NumberedPostitSettings sections;
+    for (const auto& postit : m_postits) {
+        if (postit->SavedAtEnd()) {
+            Guarded(*m_context.messageBoxes, postit.get(), [&] { postit->SaveChangedText(); });
+            sections.emplace_back(postit->Number(), postit->CurrentSettings());
+        }
+    }
+    if (!sections.empty()) {
+        Guarded(*m_context.messageBoxes, nullptr,
+                [&] { SavePostitSettings(m_context.dataFolder, sections); });
+    }
+}
 
 void NotesWindows::NewPostit() {
-    Open(m_counter.Next(m_context.dataFolder));
+    Tpostit* postit = Open(m_counter.Next(m_context.dataFolder), SettingsFile());
+    postit->show();
+    postit->raise();
+    postit->activateWindow();
 }
 
 void NotesWindows::RecreatePostits() {
@@ -23,12 +45,20 @@ void NotesWindows::RecreatePostits() {
         return;
     }
     m_recreated = true;
-    std::optional<Error> firstFailure;
-    for (int number : StoredPostitNumbers(m_context.dataFolder)) {
-        // Counted even when it cannot be read, so no new note takes its files.
+    std::vector<int> numbers = StoredPostitNumbers(m_context.dataFolder);
+    // Counted even when they cannot be read, so no new note takes their files.
+    for (int number : numbers) {
         m_counter.Known(number);
+    }
+    const IniFile settingsFile = SettingsFile();
+    std::optional<Error> firstFailure;
+    for (int number : numbers) {
         try {
-            Open(number);
+            // Activating each of hundreds of notes in turn would cost a pass
+            // over every window per note, and leave only the last one active.
+            Tpostit* postit = Open(number, settingsFile);
+            postit->setAttribute(Qt::WA_ShowWithoutActivating);
+            postit->show();
         } catch (const Error& error) {
             firstFailure = firstFailure.value_or(error);
         }
@@ -38,13 +68,14 @@ void NotesWindows::RecreatePostits() {
     }
 }
 
-void NotesWindows::Open(int number) {
+IniFile NotesWindows::SettingsFile() const {
+    return IniFile(std::filesystem::path(m_context.dataFolder) / kSettingsFileName);
+}
+
+Tpostit* NotesWindows::Open(int number, const IniFile& settingsFile) {
     auto postit = std::make_unique<Tpostit>(m_context, number);
-    postit->Load();
-    postit->show();
-    postit->raise();
-    postit->activateWindow();
-    m_postits.push_back(std::move(postit));
+    postit->Load(settingsFile);
+    return m_postits.emplace_back(std::move(postit)).get();
 }
 
 void NotesWindows::ShowShoppingList() {

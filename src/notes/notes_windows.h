@@ -14,8 +14,8 @@ class TCourses;
 class Tpostit;
 
 // The post-its and the shopping list, as the rest of the program reaches
-// them. Owns every post-it of the run: destroying it destroys them, and each
-// one not deleted saves itself then.
+// them. Owns every post-it of the run: destroying it saves every one not
+// deleted, their sections in one write of brivonce.ini, and destroys them.
 class NotesWindows : public QObject, public NotesLink {
 public:
     NotesWindows(AppContext& context, TCourses* courses);
@@ -34,8 +34,12 @@ public:
     const std::vector<std::unique_ptr<Tpostit>>& Postits() const { return m_postits; }
 
 private:
-    // Constructs, loads and shows post-it `number`. Raises Error.
-    void Open(int number);
+    // Constructs and loads post-it `number`, for the caller to show. Raises
+    // Error.
+    Tpostit* Open(int number, const IniFile& settingsFile);
+    // brivonce.ini as it is now. Raises Error.
+    IniFile SettingsFile() const;
+    void SavePostitsAtEnd();
 
     AppContext& m_context;
     TCourses* m_courses;

@@ -1,6 +1,7 @@
 #include "notes/postit_store.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 #include "settings/memo_file.h"
@@ -20,9 +21,20 @@ int32_t DefaultOffset(int number, int screenExtent) {
     return offset > screenExtent - 100 ? 0 : static_cast<int32_t>(offset);
 }
 
-// "12.txt" -> 12; 0 for any name the program would not have written.
+bool HasTextExtension(std::string_view name) {
+    if (name.size() < kTextExtension.size()) {
+        return false;
+    }
+    std::string_view extension = name.substr(name.size() - kTextExtension.size());
+    return std::equal(
+        extension.begin(), extension.end(), kTextExtension.begin(),
+        [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+// "12.txt" (or "12.TXT") -> 12; 0 for any name the program would not have
+// written.
 int NumberOfFileName(std::string_view name) {
-    if (!name.ends_with(kTextExtension)) {
+    if (!HasTextExtension(name)) {
         return 0;
     }
     std::string_view digits = name.substr(0, name.size() - kTextExtension.size());
@@ -32,6 +44,23 @@ int NumberOfFileName(std::string_view name) {
     int number = 0;
     auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
     return error == std::errc() && end == digits.data() + digits.size() ? number : 0;
+}
+
+// A screen's edges, wide enough for any sum of stored values.
+struct Box {
+    int64_t left, top, right, bottom;  // right and bottom excluded
+};
+
+Box BoxOf(const ScreenArea& screen) {
+    return {screen.x, screen.y, int64_t{screen.x} + screen.width,
+            int64_t{screen.y} + screen.height};
+}
+
+// 0 for a point on the box, else the squared distance to it.
+int64_t DistanceTo(const Box& box, int64_t x, int64_t y) {
+    int64_t dx = std::max({box.left - x, int64_t{0}, x - (box.right - 1)});
+    int64_t dy = std::max({box.top - y, int64_t{0}, y - (box.bottom - 1)});
+    return dx * dx + dy * dy;
 }
 
 }  // namespace
@@ -45,13 +74,65 @@ fs::path PostitFolder(const fs::path& dataFolder) {
 }
 
 fs::path PostitTextFile(const fs::path& dataFolder, int number) {
-    return PostitFolder(dataFolder) / (std::to_string(number) + std::string(kTextExtension));
+    const std::string stem = std::to_string(number);
+    const fs::path file = PostitFolder(dataFolder) / (stem + std::string(kTextExtension));
+    std::error_code error;
+    // Each of the eight spellings of the extension, "txt" itself first.
+    for (unsigned upper = 0; upper < 8; ++upper) {
+        std::string extension(kTextExtension);
+        for (unsigned letter = 0; letter < 3; ++letter) {
+            if ((upper & (1u << letter)) != 0) {
+                extension[letter + 1] = static_cast<char>(std::toupper(extension[letter + 1]));
+            }
+        }
+        fs::path spelling = file.parent_path() / (stem + extension);
+        if (fs::exists(spelling, error)) {
+            return spelling;
+        }
+    }
+    return file;
+}
+
+bool PostitTextExists(const fs::path& dataFolder, int number) {
+    std::error_code error;
+    return fs::exists(PostitTextFile(dataFolder, number), error);
 }
 
 PostitSettings DefaultPostitSettings(int number, ScreenSize screen) {
     PostitSettings settings;
     settings.x = DefaultOffset(number, screen.width);
     settings.y = DefaultOffset(number, screen.height);
+    return settings;
+}
+
+PostitSettings ShownOnScreens(PostitSettings settings, const std::vector<ScreenArea>& screens) {
+    if (screens.empty()) {
+        return settings;
+    }
+    Box desktop = BoxOf(screens.front());
+    for (const ScreenArea& screen : screens) {
+        Box box = BoxOf(screen);
+        desktop = {std::min(desktop.left, box.left), std::min(desktop.top, box.top),
+                   std::max(desktop.right, box.right), std::max(desktop.bottom, box.bottom)};
+    }
+    settings.w =
+        static_cast<int32_t>(std::clamp<int64_t>(settings.w, 1, desktop.right - desktop.left));
+    settings.h =
+        static_cast<int32_t>(std::clamp<int64_t>(settings.h, 1, desktop.bottom - desktop.top));
+    auto distance = [&settings](const ScreenArea& screen) {
+        return DistanceTo(BoxOf(screen), settings.x, settings.y);
+    };
+    const ScreenArea& nearest = *std::min_element(
+        screens.begin(), screens.end(),
+        [&](const ScreenArea& a, const ScreenArea& b) { return distance(a) < distance(b); });
+    if (distance(nearest) > 0) {
+        MainWindowPlacement inside =
+            FitInside({settings.x, settings.y, settings.w, settings.h, false}, nearest);
+        settings.x = inside.x;
+        settings.y = inside.y;
+        settings.w = inside.w;
+        settings.h = inside.h;
+    }
     return settings;
 }
 
@@ -69,25 +150,25 @@ PostitSettings ReadPostitSettings(const IniFile& ini, int number, ScreenSize scr
     return settings;
 }
 
-void WritePostitSettings(IniFile& ini, int number, const PostitSettings& settings) {
-    const std::string section = PostitSection(number);
-    ini.EraseSection(section);
-    ini.WriteInteger(section, kKeyX, settings.x);
-    ini.WriteInteger(section, kKeyY, settings.y);
-    ini.WriteInteger(section, kKeyW, settings.w);
-    ini.WriteInteger(section, kKeyH, settings.h);
-    ini.WriteInteger(section, kKeyAscenseurs, settings.ascenseurs);
-    WriteFontRecord(ini, section, settings.font);
-    ini.WriteInteger(section, kKeyCouleurMemo, settings.couleurmemo);
+void WritePostitSettings(IniFile& ini, const NumberedPostitSettings& postits) {
+    std::vector<IniSection> sections;
+    sections.reserve(postits.size());
+    for (const auto& [number, settings] : postits) {
+        IniSection& keys = sections.emplace_back(PostitSection(number));
+        keys.WriteInteger(kKeyX, settings.x);
+        keys.WriteInteger(kKeyY, settings.y);
+        keys.WriteInteger(kKeyW, settings.w);
+        keys.WriteInteger(kKeyH, settings.h);
+        keys.WriteInteger(kKeyAscenseurs, settings.ascenseurs);
+        WriteFontRecord(keys, settings.font);
+        keys.WriteInteger(kKeyCouleurMemo, settings.couleurmemo);
+    }
+    ini.ReplaceSections(sections);
 }
 
-PostitSettings LoadPostitSettings(const fs::path& dataFolder, int number, ScreenSize screen) {
-    return ReadPostitSettings(IniFile(dataFolder / kSettingsFileName), number, screen);
-}
-
-void SavePostitSettings(const fs::path& dataFolder, int number, const PostitSettings& settings) {
+void SavePostitSettings(const fs::path& dataFolder, const NumberedPostitSettings& postits) {
     IniFile ini(dataFolder / kSettingsFileName);
-    WritePostitSettings(ini, number, settings);
+    WritePostitSettings(ini, postits);
     ini.Save();
 }
 
@@ -140,12 +221,15 @@ std::vector<int> StoredPostitNumbers(const fs::path& dataFolder) {
     if (error) {
         throw Error(FormatMessage(kCannotOpen, folder.string()));
     }
-    // Digits and ".txt" only, so plain byte order is the case-blind name order.
+    // Digits and ".txt" only, so plain byte order is the case-blind name order
+    // (the extension's case only ever orders two files of one number).
     std::sort(names.begin(), names.end());
     std::vector<int> numbers;
     for (const std::string& name : names) {
         numbers.push_back(NumberOfFileName(name));
     }
+    // "3.txt" and "3.TXT" are one note, as on a system that ignores case.
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "settings/colour_value.h"
@@ -36,24 +37,38 @@ struct PostitSettings {
 
 std::string PostitSection(int number);
 std::filesystem::path PostitFolder(const std::filesystem::path& dataFolder);
+// "n.txt" in the post-its folder, or the file there whose extension differs
+// from it only in letter case ("3.TXT" copied from a system that ignores
+// case), which is then read, saved and deleted in its place.
 std::filesystem::path PostitTextFile(const std::filesystem::path& dataFolder, int number);
+bool PostitTextExists(const std::filesystem::path& dataFolder, int number);
 
 // Post-its step 10 pixels down and right by number; one that would start
 // within 100 pixels of the screen's right (bottom) edge goes to the left
 // (top) edge instead.
 PostitSettings DefaultPostitSettings(int number, ScreenSize screen);
 
+// Where post-it settings are shown on `screens`: as stored when the top-left
+// corner lies on a screen and the size within the virtual desktop (the box
+// around every screen). Otherwise the size is cut to that box, and a corner
+// on no screen brings the note inside the screen nearest to it. A hand-edited
+// w=2147483647 would make a window of gigabytes, and a place off every screen
+// a note out of reach.
+PostitSettings ShownOnScreens(PostitSettings settings, const std::vector<ScreenArea>& screens);
+
 // Missing or malformed keys give the defaults. `Ascenseurs` is kept as read,
 // even outside 0..3.
 PostitSettings ReadPostitSettings(const IniFile& ini, int number, ScreenSize screen);
-// Erases the section, then writes its keys in their fixed order.
-void WritePostitSettings(IniFile& ini, int number, const PostitSettings& settings);
 
-// Reading and writing brivonce.ini once each. Raise Error.
-PostitSettings LoadPostitSettings(const std::filesystem::path& dataFolder, int number,
-                                  ScreenSize screen);
-void SavePostitSettings(const std::filesystem::path& dataFolder, int number,
-                        const PostitSettings& settings);
+// Post-its by number, for writing many sections at once.
+using NumberedPostitSettings = std::vector<std::pair<int, PostitSettings>>;
+// Each section erased, then its keys written in their fixed order; hundreds
+// of notes in one pass over the file.
+void WritePostitSettings(IniFile& ini, const NumberedPostitSettings& postits);
+
+// Reads and writes brivonce.ini once. Raises Error.
+void SavePostitSettings(const std::filesystem::path& dataFolder,
+                        const NumberedPostitSettings& postits);
 
 // UTF-8 text with CR LF line breaks; a missing file is an empty note. Raise
 // Error.
@@ -67,10 +82,10 @@ void EnsurePostitFolder(const std::filesystem::path& dataFolder);
 // section alone so the note still comes back whole.
 void DeletePostit(const std::filesystem::path& dataFolder, int number);
 
-// The post-its on disk, in file name order (so 10 before 2). Only files named
-// by a positive decimal number without leading zeros and ".txt" count: any
-// other name could not be saved back under the same name. A missing folder
-// holds none.
+// The post-its on disk, in file name order (so 10 before 2), each once. Only
+// files named by a positive decimal number without leading zeros and ".txt",
+// in any letter case, count: any other name could not be saved back under the
+// same name. A missing folder holds none.
 std::vector<int> StoredPostitNumbers(const std::filesystem::path& dataFolder);
 
 // The numbers of one run: a new post-it gets one more than the highest known,

@@ -37,6 +37,15 @@ ScreenSize PrimaryScreenSize() {
     return {size.width(), size.height()};
 }
 
+std::vector<ScreenArea> Screens() {
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        QRect area = screen->geometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return screens;
+}
+
 }  // namespace
 
 Tpostit::Tpostit(AppContext& context, int number)
@@ -53,9 +62,6 @@ Tpostit::Tpostit(AppContext& context, int number)
 
 Tpostit::~Tpostit() {
     m_autosave.Cancel();
-    if (m_loaded && !m_deleted) {
-        Guarded([this] { SavePostit(); });
-    }
 }
 
 void Tpostit::BuildControls() {
@@ -144,14 +150,16 @@ void Tpostit::Guarded(Handler handler) {
     brivonce::Guarded(*m_context.messageBoxes, this, handler);
 }
 
-void Tpostit::Load() {
+void Tpostit::Load(const IniFile& settingsFile) {
     const std::string& folder = m_context.dataFolder;
     EnsurePostitFolder(folder);
-    m_settings = LoadPostitSettings(folder, m_number, PrimaryScreenSize());
+    m_settings = ReadPostitSettings(settingsFile, m_number, PrimaryScreenSize());
     QString text = QString::fromStdString(LoadPostitText(folder, m_number)).replace("\r\n", "\n");
     setWindowTitle(QString("Post-it %1").arg(m_number));
-    move(m_settings.x, m_settings.y);
-    resize(m_settings.w, m_settings.h);
+    PostitSettings shown = ShownOnScreens(m_settings, Screens());
+    move(shown.x, shown.y);
+    resize(shown.w, shown.h);
+    m_shownAt = QRect(pos(), size());
     SetScrollBars(m_settings.ascenseurs);
     Memo->setFont(FontFromRecord(m_settings.font));
     ApplyColours();
@@ -181,12 +189,17 @@ void Tpostit::SetScrollBars(int choice) {
 
 PostitSettings Tpostit::CurrentSettings() const {
     PostitSettings settings = m_settings;
-    if (WindowPositionsKnown()) {  // else the place read at the start is kept
+    // A place or size the user has not changed is kept as stored, even
+    // where it had to be brought onto the screens to be shown; so is a place
+    // the platform cannot tell.
+    if (WindowPositionsKnown() && pos() != m_shownAt.topLeft()) {
         settings.x = pos().x();
         settings.y = pos().y();
     }
-    settings.w = width();
-    settings.h = height();
+    if (size() != m_shownAt.size()) {
+        settings.w = width();
+        settings.h = height();
+    }
     settings.ascenseurs = TickedScrollBars({Aucun1, Vertical1, Horizontal1, Lesdeux1});
     settings.font = RecordFromFont(Memo->font(), Qt::black);
     settings.font.colour = m_settings.font.colour;
@@ -198,11 +211,18 @@ void Tpostit::SaveText() {
     EnsurePostitFolder(folder);
     SavePostitText(folder, m_number, PlainText(Memo).toStdString());
     m_autosave.Cancel();
+    Memo->document()->setModified(false);
+}
+
+void Tpostit::SaveChangedText() {
+    if (Memo->document()->isModified() || !PostitTextExists(m_context.dataFolder, m_number)) {
+        SaveText();
+    }
 }
 
 void Tpostit::SavePostit() {
     SaveText();
-    SavePostitSettings(m_context.dataFolder, m_number, CurrentSettings());
+    SavePostitSettings(m_context.dataFolder, {{m_number, CurrentSettings()}});
 }
 
 void Tpostit::closeEvent(QCloseEvent* event) {

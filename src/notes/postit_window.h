@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -24,15 +25,23 @@ class Tpostit : public QWidget {
     Q_OBJECT
 public:
     Tpostit(AppContext& context, int number);
-    // Saves the note unless it was deleted or never loaded.
     ~Tpostit() override;
 
     // What the first showing reads, before the window is shown: place,
-    // scroll bars, font, colours and text. Raises Error; the note then
-    // saves nothing, so the files it could not read stay as they are.
-    void Load();
+    // scroll bars, font, colours from `settingsFile` (brivonce.ini, read
+    // once for every note), and the text. Raises Error; the note then saves
+    // nothing, so the files it could not read stay as they are.
+    void Load(const IniFile& settingsFile);
     // Text file and settings section. Raises Error.
     void SavePostit();
+
+    // At the end of the program every note that was loaded and not deleted
+    // is saved: its text by SaveChangedText, its section with all the others
+    // in one write of brivonce.ini.
+    bool SavedAtEnd() const { return m_loaded && !m_deleted; }
+    // The text file, unless it already holds the text. Raises Error.
+    void SaveChangedText();
+    PostitSettings CurrentSettings() const;
 
     // For printing.
     int Number() const { return m_number; }
@@ -71,7 +80,6 @@ private:
     void ConnectMenu();
     void SetScrollBars(int choice);
     void ApplyColours();
-    PostitSettings CurrentSettings() const;
     void SaveText();
 
     void Insrerdateetheure1Click();
@@ -89,6 +97,7 @@ private:
     AppContext& m_context;
     const int m_number;
     PostitSettings m_settings;  // colours as stored, so a system colour stays one
+    QRect m_shownAt;            // where Load put the window
     bool m_loaded = false;
     bool m_deleted = false;
     Autosave m_autosave;

@@ -34,16 +34,32 @@ void MakeFolder(const fs::path& folder) {
     }
 }
 
+// An entry that cannot be read is written again: the write says what is wrong.
+bool Holds(const fs::path& entry, const std::string& text) {
+    try {
+        return ReadWholeFile(entry, kCannotSetData) == text;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
 }  // namespace
 
 QString XdgAutostart::EntryPath() {
     return ConfigHome() + "/autostart/brivonce.desktop";
 }
 
-void XdgAutostart::Enable(const QString& programPath) {
+void XdgAutostart::Enable(const QString& programPath, const QStringList& arguments) {
     fs::path entry = ToPath(EntryPath());
     MakeFolder(entry.parent_path());
-    ReplaceFile(entry, AutostartEntryText(programPath.toStdString()), kCannotSetData);
+    std::vector<std::string> words;
+    for (const QString& argument : arguments) {
+        words.push_back(argument.toStdString());
+    }
+    std::string text = AutostartEntryText(programPath.toStdString(), words);
+    if (!Holds(entry, text)) {
+        ReplaceFile(entry, text, kCannotSetData);
+    }
 }
 
 void XdgAutostart::Disable() {

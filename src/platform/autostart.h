@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <string_view>
 
@@ -13,9 +14,9 @@ inline constexpr std::string_view kCannotSetData = "Erreur à définition des do
 class Autostart {
 public:
     virtual ~Autostart() = default;
-    // Makes the session start `programPath` (the running program's full path).
-    // Raises Error with kCannotCreateKey or kCannotSetData.
-    virtual void Enable(const QString& programPath) = 0;
+    // Makes the session start `programPath` (the running program's full path)
+    // with `arguments`. Raises Error with kCannotCreateKey or kCannotSetData.
+    virtual void Enable(const QString& programPath, const QStringList& arguments) = 0;
     // The session no longer starts the program; nothing to do when it did not.
     // Raises Error with kCannotSetData when the entry stays.
     virtual void Disable() = 0;
@@ -25,7 +26,9 @@ public:
 // $XDG_CONFIG_HOME/autostart (by default ~/.config/autostart).
 class XdgAutostart : public Autostart {
 public:
-    void Enable(const QString& programPath) override;
+    // Leaves an entry that already says the same untouched: every start
+    // enables it, and a rewrite would cost a sync to disk each time.
+    void Enable(const QString& programPath, const QStringList& arguments) override;
     void Disable() override;
 
     // Where the entry goes, from the environment of the moment.

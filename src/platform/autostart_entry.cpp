@@ -60,12 +60,17 @@ std::string DesktopExecArgument(std::string_view program) {
     return StringValue(withFieldCodes);
 }
 
-std::string AutostartEntryText(std::string_view program) {
+std::string AutostartEntryText(std::string_view program,
+                               const std::vector<std::string>& arguments) {
+    std::string exec = DesktopExecArgument(program);
+    for (const std::string& argument : arguments) {
+        exec += " " + DesktopExecArgument(argument);
+    }
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Brivonce\n"
            "Exec=" +
-           DesktopExecArgument(program) +
+           exec +
            "\n"
            "X-GNOME-Autostart-enabled=true\n";
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brivonce {
 
@@ -10,8 +11,8 @@ namespace brivonce {
 // escapes of a desktop entry value on top. UTF-8 in, UTF-8 out.
 std::string DesktopExecArgument(std::string_view program);
 
-// The session autostart entry that starts `program` (its full path) with the
-// user's session.
-std::string AutostartEntryText(std::string_view program);
+// The session autostart entry that starts `program` (its full path) with
+// `arguments` with the user's session, each one quoted as Exec needs.
+std::string AutostartEntryText(std::string_view program, const std::vector<std::string>& arguments);
 
 }  // namespace brivonce

@@ -1,10 +1,12 @@
 #include "print/printer_device.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 
+#include "platform/printers.h"
 #include "print/text_layout.h"
 #include "text/error.h"
 
@@ -31,6 +33,11 @@ public:
         if (!m_painter.begin(&printer)) {
             Fail();
         }
+        // The printer's engine outlives the painter and keeps the previous
+        // job's pen and brush, and a painter passes on only what differs from
+        // its own defaults: without this, black text after a blue job came
+        // out blue.
+        m_painter.paintEngine()->setDirty(QPaintEngine::DirtyPen | QPaintEngine::DirtyBrush);
     }
     ~PrinterJob() {
         if (m_painter.isActive()) {
@@ -50,7 +57,7 @@ public:
     }
 
     void End() {
-        if (!m_painter.end() || m_printer.printerState() == QPrinter::Error) {
+        if (!m_painter.end() || m_printer.printerState() == QPrinter::Error || !LastJobAccepted()) {
             Fail();
         }
     }

@@ -33,15 +33,21 @@ FontRecord ReadFontRecord(const IniFile& ini, std::string_view section) {
     return font;
 }
 
+void WriteFontRecord(IniSection& keys, const FontRecord& font) {
+    keys.WriteInteger(kKeyCouleur, font.colour);
+    keys.WriteInteger(kKeyHauteur, font.height);
+    keys.WriteString(kKeyNom, font.name);
+    keys.WriteInteger(kKeyTaille, font.size);
+    keys.WriteBool(kKeyGras, font.bold);
+    keys.WriteBool(kKeyItalique, font.italic);
+    keys.WriteBool(kKeySouligne, font.underline);
+    keys.WriteBool(kKeyBarre, font.strikeOut);
+}
+
 void WriteFontRecord(IniFile& ini, std::string_view section, const FontRecord& font) {
-    ini.WriteInteger(section, kKeyCouleur, font.colour);
-    ini.WriteInteger(section, kKeyHauteur, font.height);
-    ini.WriteString(section, kKeyNom, font.name);
-    ini.WriteInteger(section, kKeyTaille, font.size);
-    ini.WriteBool(section, kKeyGras, font.bold);
-    ini.WriteBool(section, kKeyItalique, font.italic);
-    ini.WriteBool(section, kKeySouligne, font.underline);
-    ini.WriteBool(section, kKeyBarre, font.strikeOut);
+    IniSection keys{std::string(section)};
+    WriteFontRecord(keys, font);
+    ini.Write(keys);
 }
 
 }  // namespace brivonce

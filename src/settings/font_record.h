@@ -43,5 +43,6 @@ FontRecord ReadFontRecord(const IniFile& ini, std::string_view section);
 
 // The eight keys in their order, each style "1" or "0".
 void WriteFontRecord(IniFile& ini, std::string_view section, const FontRecord& font);
+void WriteFontRecord(IniSection& keys, const FontRecord& font);
 
 }  // namespace brivonce

@@ -39,6 +39,14 @@ unsigned char FoldCase(unsigned char c) {
     return c == 0x9F ? 0xFF : c;  // Ÿ
 }
 
+std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    }
+    return folded;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
@@ -146,6 +154,18 @@ std::filesystem::path Absolute(std::filesystem::path file) {
 
 }  // namespace
 
+void IniSection::WriteString(std::string_view key, std::string_view value) {
+    m_keys.emplace_back(key, value);
+}
+
+void IniSection::WriteInteger(std::string_view key, int32_t value) {
+    WriteString(key, std::to_string(value));
+}
+
+void IniSection::WriteBool(std::string_view key, bool value) {
+    WriteString(key, value ? "1" : "0");
+}
+
 IniFile::IniFile(std::filesystem::path file) : m_path(Absolute(std::move(file))) {
     if (auto bytes = ReadWholeFile(m_path, kCannotOpen)) {
         // A file saved by an editor as UTF-8 may start with a byte-order mark,
@@ -158,29 +178,43 @@ IniFile::IniFile(std::filesystem::path file) : m_path(Absolute(std::move(file)))
     }
 }
 
-std::optional<size_t> IniFile::FindKeyLine(std::string_view fileSection,
-                                           std::string_view fileKey) const {
-    bool inSection = false;
+const IniFile::Index& IniFile::Lookup() const {
+    if (m_index) {
+        return *m_index;
+    }
+    Index& index = m_index.emplace();
+    std::vector<size_t>* keys = nullptr;  // of the section being read
     for (size_t i = 0; i < m_lines.size(); ++i) {
         ParsedLine line = Parse(m_lines[i]);
         if (line.kind == ParsedLine::Kind::kSection) {
-            inSection = SameName(line.name, fileSection);
-        } else if (inSection && line.kind == ParsedLine::Kind::kKey &&
-                   SameName(line.name, fileKey)) {
-            return i;
+            std::string name = FoldedName(line.name);
+            index.firstSectionLine.try_emplace(name, i);
+            keys = &index.keyLines[name];
+        } else if (keys != nullptr && line.kind == ParsedLine::Kind::kKey) {
+            keys->push_back(i);
+        }
+    }
+    return index;
+}
+
+std::optional<size_t> IniFile::FindKeyLine(std::string_view fileSection,
+                                           std::string_view fileKey) const {
+    const auto& keyLines = Lookup().keyLines;
+    auto section = keyLines.find(FoldedName(fileSection));
+    if (section != keyLines.end()) {
+        for (size_t i : section->second) {
+            if (SameName(Parse(m_lines[i]).name, fileKey)) {
+                return i;
+            }
         }
     }
     return std::nullopt;
 }
 
 std::optional<size_t> IniFile::FindSectionLine(std::string_view fileSection) const {
-    for (size_t i = 0; i < m_lines.size(); ++i) {
-        ParsedLine line = Parse(m_lines[i]);
-        if (line.kind == ParsedLine::Kind::kSection && SameName(line.name, fileSection)) {
-            return i;
-        }
-    }
-    return std::nullopt;
+    const auto& sectionLines = Lookup().firstSectionLine;
+    auto found = sectionLines.find(FoldedName(fileSection));
+    return found != sectionLines.end() ? std::optional(found->second) : std::nullopt;
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -212,6 +246,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         return;
     }
     auto sectionLine = FindSectionLine(fileSection);
+    m_index.reset();  // lines are added below
     if (!sectionLine) {
         m_lines.push_back("[" + fileSection + "]");
         m_lines.push_back(fileKey + "=" + fileValue);
@@ -240,21 +275,45 @@ void IniFile::WriteBool(std::string_view section, std::string_view key, bool val
     WriteString(section, key, value ? "1" : "0");
 }
 
+void IniFile::Write(const IniSection& keys) {
+    for (const auto& [key, value] : keys.keys()) {
+        WriteString(keys.name(), key, value);
+    }
+}
+
 void IniFile::EraseSection(std::string_view section) {
-    std::string fileSection = ToFileText(section);
+    EraseSections({FoldedName(ToFileText(section))});
+}
+
+void IniFile::EraseSections(const std::unordered_set<std::string>& foldedNames) {
     std::vector<std::string> kept;
     kept.reserve(m_lines.size());
     bool erasing = false;
     for (auto& line : m_lines) {
         ParsedLine parsed = Parse(line);
         if (parsed.kind == ParsedLine::Kind::kSection) {
-            erasing = SameName(parsed.name, fileSection);
+            erasing = foldedNames.contains(FoldedName(parsed.name));
         }
         if (!erasing) {
             kept.push_back(std::move(line));
         }
     }
     m_lines = std::move(kept);
+    m_index.reset();
+}
+
+void IniFile::ReplaceSections(const std::vector<IniSection>& sections) {
+    std::unordered_set<std::string> names;
+    for (const IniSection& section : sections) {
+        names.insert(FoldedName(ToFileText(section.name())));
+    }
+    EraseSections(names);
+    for (const IniSection& section : sections) {
+        m_lines.push_back("[" + ToFileText(section.name()) + "]");
+        for (const auto& [key, value] : section.keys()) {
+            m_lines.push_back(ToFileText(key) + "=" + ToFileText(value));
+        }
+    }
 }
 
 void IniFile::EraseKey(std::string_view section, std::string_view key) {
@@ -262,6 +321,7 @@ void IniFile::EraseKey(std::string_view section, std::string_view key) {
     std::string fileKey = ToFileText(key);
     while (auto index = FindKeyLine(fileSection, fileKey)) {
         m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(*index));
+        m_index.reset();
     }
     bool inSection = false;
     for (const std::string& line : m_lines) {

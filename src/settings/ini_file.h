@@ -5,9 +5,30 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace brivonce {
+
+// The keys of one section in the order they are to be written, values as
+// IniFile's writes would store them; see IniFile::ReplaceSections.
+class IniSection {
+public:
+    explicit IniSection(std::string name) : m_name(std::move(name)) {}
+
+    void WriteString(std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view key, int32_t value);
+    void WriteBool(std::string_view key, bool value);
+
+    const std::string& name() const { return m_name; }
+    const std::vector<std::pair<std::string, std::string>>& keys() const { return m_keys; }
+
+private:
+    std::string m_name;
+    std::vector<std::pair<std::string, std::string>> m_keys;
+};
 
 // An INI file with the Windows profile-string semantics the settings rely on.
 //
@@ -55,12 +76,18 @@ public:
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Writes each key of `keys` into its section, as WriteString does.
+    void Write(const IniSection& keys);
     // Removes every section of that name: its line and every line up to the
     // next section.
     void EraseSection(std::string_view section);
     // Removes the key from every section of that name; a section left without
     // any key goes with it.
     void EraseKey(std::string_view section, std::string_view key);
+    // What EraseSection followed by the writes of each section's keys would
+    // leave (the sections at the end of the file, in the given order), in one
+    // pass over the file however many sections there are.
+    void ReplaceSections(const std::vector<IniSection>& sections);
     bool SectionExists(std::string_view section) const;
 
     // Writes the whole file through ReplaceFile; failure raises Error
@@ -70,11 +97,24 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
 private:
+    // Where the sections and their keys are, so that reading many keys of a
+    // large file (hundreds of post-it sections) costs one pass, not one per
+    // key. Built at the first lookup after a change that moved lines.
+    struct Index {
+        // By section name with its letter case folded.
+        std::unordered_map<std::string, size_t> firstSectionLine;
+        std::unordered_map<std::string, std::vector<size_t>> keyLines;  // in file order
+    };
+
+    const Index& Lookup() const;
     std::optional<size_t> FindKeyLine(std::string_view fileSection, std::string_view fileKey) const;
     std::optional<size_t> FindSectionLine(std::string_view fileSection) const;
+    // Removes every section whose folded name is in `foldedNames`.
+    void EraseSections(const std::unordered_set<std::string>& foldedNames);
 
     std::filesystem::path m_path;
     std::vector<std::string> m_lines;  // Windows-1252, without line breaks
+    mutable std::optional<Index> m_index;
 };
 
 }  // namespace brivonce

@@ -87,9 +87,13 @@ bool WriteTemporary(const fs::path& target, std::string_view bytes, std::string&
     return ok;
 }
 
-bool IsFolder(const fs::path& file) {
+// Only a regular file is ours to replace: a device, a named pipe, a socket or
+// a folder in its place is left alone (renaming over /dev/full would turn the
+// device into a plain file). `file` is no link: FollowLinks resolved those.
+bool MissingOrRegular(const fs::path& file) {
     std::error_code ec;
-    return fs::is_directory(file, ec);
+    fs::file_status status = fs::symlink_status(file, ec);
+    return status.type() == fs::file_type::not_found || fs::is_regular_file(status);
 }
 
 // Reads an open regular file of `size` bytes to its end.
@@ -120,7 +124,7 @@ bool ReadAll(int fd, off_t size, std::string& bytes) {
 void ReplaceFile(const fs::path& target, std::string_view bytes, std::string_view failurePattern) {
     std::optional<fs::path> file = FollowLinks(target);
     std::string tempName;
-    bool ok = file && !IsFolder(*file) && WriteTemporary(*file, bytes, tempName) &&
+    bool ok = file && MissingOrRegular(*file) && WriteTemporary(*file, bytes, tempName) &&
               ::rename(tempName.c_str(), file->c_str()) == 0;
     if (!ok) {
         if (!tempName.empty()) {

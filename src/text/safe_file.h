@@ -11,8 +11,9 @@ namespace brivonce {
 // in the target's folder, which is flushed to disk and renamed over the target.
 // A crash or a full disk leaves the old file or the new one, never a mix. A
 // target that is a symbolic link stays one: the file it leads to is replaced,
-// in that file's folder. On failure raises Error with `failurePattern`, its
-// "%s" replaced by the target's path.
+// in that file's folder. An existing target that is no regular file (a
+// folder, a device, a named pipe, a socket) is refused. On failure raises
+// Error with `failurePattern`, its "%s" replaced by the target's path.
 void ReplaceFile(const std::filesystem::path& target, std::string_view bytes,
                  std::string_view failurePattern);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 
@@ -37,6 +38,9 @@ struct AppLinks {
 struct AppContext {
     std::string dataFolder;  // always ends with "/"
     QString programPath;     // full path of the running program file
+    // What the session starts the program with: the data folder when the
+    // command line chose it, so that the next login opens the same one.
+    QStringList startArguments;
     Clock* clock = nullptr;
     MessageBoxes* messageBoxes = nullptr;
     Desktop* desktop = nullptr;

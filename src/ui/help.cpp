@@ -27,8 +27,11 @@ void InstallHelpKey(QWidget* window, AppContext& context) {
                      });
 }
 
-void OpenWebPage(Desktop& desktop, const QUrl& url) {
-    if (!desktop.OpenUrl(url)) {
+void OpenAuthorPage(Desktop& desktop) {
+    const QUrl url(QStringLiteral(BRIVONCE_AUTHOR_PAGE));
+    if (url.isEmpty()) {
+        OpenHelp(desktop);
+    } else if (!desktop.OpenUrl(url)) {
         throw Error(FormatMessage("Impossible d'ouvrir la page %s", url.toString().toStdString()));
     }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "agenda/week_store.h"
 #include "scratch_dir.h"
 #include "text/error.h"
@@ -107,8 +109,27 @@ TEST_F(AgendaAsIcsTest, RevisionFollowsTheWeekFile) {
 // A mistyped --data-dir must not give an empty calendar.
 TEST(ExportAgendaAsIcs, RefusesAMissingDataFolder) {
     ScratchDir dir;
-    EXPECT_THROW(ExportAgendaAsIcs(dir / "missing", dir / "a.ics", {}, sys_seconds{}), Error);
+    std::ostringstream out;
+    EXPECT_THROW(ExportAgendaAsIcs(dir / "missing", dir / "a.ics", {}, sys_seconds{}, out), Error);
     EXPECT_FALSE(fs::exists(dir / "a.ics"));
+}
+
+// "-" is standard output, not a file of that name; a failed write is an error.
+TEST(ExportAgendaAsIcs, DashWritesToStandardOutput) {
+    ScratchDir dir;
+    StoreSlot(dir.path(), 2026y / December / 7, 9, "08:00", "Dentiste");
+    std::ostringstream out;
+    ExportAgendaAsIcs(dir.path(), "-", {}, sys_seconds{}, out);
+    EXPECT_EQ(out.str(), AgendaAsIcs(dir.path(), {}, sys_seconds{}));
+    EXPECT_FALSE(fs::exists("-"));
+    std::ostringstream broken;
+    broken.setstate(std::ios::badbit);
+    try {
+        ExportAgendaAsIcs(dir.path(), "-", {}, sys_seconds{}, broken);
+        ADD_FAILURE() << "no error raised";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()), "Impossible d'écrire dans la sortie standard");
+    }
 }
 
 }  // namespace

@@ -35,5 +35,9 @@ expect 0 '^Utilisation : brivonce' '' --help
 expect 0 "^brivonce $version\$" '' --version
 expect 2 '' '^brivonce : option inconnue « --bogus »' --bogus
 expect 2 '' "^brivonce : il manque la valeur de l'option « --data-dir »" --data-dir=
+# "-" is standard output, not a file of that name.
+mkdir "$scratch/data" && cd "$scratch"
+expect 0 '^BEGIN:VCALENDAR' '' --data-dir "$scratch/data" --export-ics -
+[ -e "$scratch/-" ] && fail "--export-ics - wrote a file named -"
 [ -e "$scratch/home" ] && fail "the data folder was created"
 exit $status

@@ -80,11 +80,12 @@ public:
 // Keeps the start-with-the-session state in memory instead of ~/.config.
 class FakeAutostart : public Autostart {
 public:
-    void Enable(const QString& programPath) override {
+    void Enable(const QString& programPath, const QStringList& arguments) override {
         if (!failure.isEmpty()) {
             throw Error(failure.toStdString());
         }
         enabledWith = programPath;
+        enabledArguments = arguments;
     }
     void Disable() override {
         if (!failure.isEmpty()) {
@@ -94,7 +95,8 @@ public:
     }
 
     QString enabledWith;  // empty: not enabled
-    QString failure;      // when set, every call raises it
+    QStringList enabledArguments;
+    QString failure;  // when set, every call raises it
 };
 
 // The installed printers as a test sets them: none at first.

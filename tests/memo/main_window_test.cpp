@@ -249,6 +249,8 @@ private slots:
         TMainForm* form = Form(*run);
         QVERIFY(form->winstart->isChecked());  // a first run registers the program
         QCOMPARE(run->autostart->enabledWith, run->context().programPath);
+        // The data folder came from the command line: the next login opens it.
+        QCOMPARE(run->autostart->enabledArguments, QStringList({"--data-dir", Folder()}));
         form->winstart->trigger();
         QVERIFY(run->autostart->enabledWith.isEmpty());
         form->winstart->trigger();

@@ -1,5 +1,6 @@
 // The real sound player against a real audio server, and the real session
 // autostart entry in a scratch configuration folder.
+#include <sys/stat.h>
 #include <QProcess>
 #include <QtTest>
 
@@ -110,12 +111,22 @@ private slots:
     void theEntryAppearsWithTheQuotedProgramAndGoes() {
         XdgAutostart autostart;
         QCOMPARE(XdgAutostart::EntryPath(), Entry());
-        autostart.Enable("/opt/mes programmes/brivonce");
+        autostart.Enable("/opt/mes programmes/brivonce", {"--data-dir", "/home/m/Mes notes"});
         QString text = QString::fromUtf8(ReadFile(Entry()));
-        QCOMPARE(text, QString::fromStdString(AutostartEntryText("/opt/mes programmes/brivonce")));
-        QVERIFY(text.contains("\nExec=\"/opt/mes programmes/brivonce\"\n"));
+        QCOMPARE(text, QString::fromStdString(AutostartEntryText(
+                           "/opt/mes programmes/brivonce", {"--data-dir", "/home/m/Mes notes"})));
+        QVERIFY(text.contains(
+            "\nExec=\"/opt/mes programmes/brivonce\" --data-dir \"/home/m/Mes notes\"\n"));
 
-        autostart.Enable("/usr/bin/brivonce");  // the program moved: the entry follows
+        // The same entry again is not rewritten: the file stays the one it was.
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(Entry()).constData(), &before), 0);
+        autostart.Enable("/opt/mes programmes/brivonce", {"--data-dir", "/home/m/Mes notes"});
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(Entry()).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+
+        autostart.Enable("/usr/bin/brivonce", {});  // the program moved: the entry follows
         QVERIFY(ReadFile(Entry()).contains("\nExec=/usr/bin/brivonce\n"));
         QCOMPARE(QDir(m_dir.path() + "/config/autostart").entryList(QDir::Files | QDir::Hidden),
                  QStringList{"brivonce.desktop"});  // no temporary left behind
@@ -132,13 +143,13 @@ private slots:
             QCOMPARE(XdgAutostart::EntryPath(),
                      m_dir.path() + "/.config/autostart/brivonce.desktop");
         }
-        XdgAutostart().Enable("/usr/bin/brivonce");
+        XdgAutostart().Enable("/usr/bin/brivonce", {});
         QVERIFY(QFileInfo(m_dir.path() + "/.config/autostart/brivonce.desktop").isFile());
     }
 
     void failuresSayWhichFolderOrEntry() {
         WriteFile(m_dir.path() + "/config", "autostart", "not a folder");
-        QCOMPARE(ErrorOf([] { XdgAutostart().Enable("/usr/bin/brivonce"); }),
+        QCOMPARE(ErrorOf([] { XdgAutostart().Enable("/usr/bin/brivonce", {}); }),
                  QString::fromUtf8("Erreur de création de la clé ") + m_dir.path() +
                      "/config/autostart");
 
@@ -146,7 +157,7 @@ private slots:
         QVERIFY(QDir().mkpath(Entry() + "/inside"));  // a folder where the entry goes
         QString dataError =
             QString::fromUtf8("Erreur à définition des données pour '") + Entry() + "'";
-        QCOMPARE(ErrorOf([] { XdgAutostart().Enable("/usr/bin/brivonce"); }), dataError);
+        QCOMPARE(ErrorOf([] { XdgAutostart().Enable("/usr/bin/brivonce", {}); }), dataError);
         QCOMPARE(ErrorOf([] { XdgAutostart().Disable(); }), dataError);
     }
 };

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -147,6 +148,49 @@ private slots:
         run->boxes->answers = {QMessageBox::No};
         note->close();
         QVERIFY(Ini().contains("Ascenseurs=0\r\n"));
+    }
+
+    // A hand-edited file must not make windows of gigabytes or out of reach,
+    // and what the user did not touch is stored back as it was.
+    void storedPlacesAreShownWithinTheScreensAndKept() {
+        WriteFile(Folder() + "/postits", "1.txt", "");
+        WriteFile(Folder() + "/postits", "2.txt", "");
+        WriteFile(Folder(), "brivonce.ini",
+                  "[postit1]\r\nx=2147483647\r\ny=-2147483648\r\n"
+                  "w=2147483647\r\nh=2147483647\r\n"
+                  "[postit2]\r\nx=99999\r\ny=99999\r\nw=175\r\nh=200\r\n");
+        auto run = Shown();
+        QVERIFY(run);
+        QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        for (size_t i = 0; i < 2; ++i) {
+            Tpostit* note = Note(*run, i);
+            QVERIFY(desktop.contains(note->pos()));
+            QVERIFY(note->width() <= desktop.width() && note->height() <= desktop.height());
+        }
+        Note(*run, 1)->move(40, 50);  // moved by the user: its new place is stored
+        run.reset();
+        QVERIFY(
+            Ini().contains("[postit1]\r\nx=2147483647\r\ny=-2147483648\r\n"
+                           "w=2147483647\r\nh=2147483647\r\n"));
+        QVERIFY(Ini().contains("[postit2]\r\nx=40\r\ny=50\r\nw=175\r\nh=200\r\n"));
+    }
+
+    // One write of brivonce.ini for every note at the end, not one each: a
+    // settings file that cannot be written says so once.
+    void theEndSavesEveryNoteInOneWriteOfTheSettings() {
+        auto run = Shown();
+        QVERIFY(run);
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClicks(NewNote(*run)->Memo, "note");
+        }
+        QVERIFY(QFile::link("missing/brivonce.ini", Folder() + "/brivonce.ini"));
+        qsizetype errorsAtTheEnd = -1;
+        ScriptedMessageBoxes* boxes = run->boxes;
+        connect(run->windows().notes, &QObject::destroyed, this,
+                [&] { errorsAtTheEnd = boxes->shown.size(); });
+        run.reset();
+        QCOMPARE(errorsAtTheEnd, 1);
+        QCOMPARE(ReadFile(Folder() + "/postits/3.txt"), QByteArray("note"));
     }
 
     void shoppingListWindow() {

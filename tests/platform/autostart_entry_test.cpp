@@ -41,7 +41,7 @@ std::vector<std::string> ReadExec(std::string_view value) {
 }
 
 TEST(AutostartEntry, IsADesktopEntryStartingTheProgram) {
-    EXPECT_EQ(AutostartEntryText("/usr/bin/brivonce"),
+    EXPECT_EQ(AutostartEntryText("/usr/bin/brivonce", {}),
               "[Desktop Entry]\n"
               "Type=Application\n"
               "Name=Brivonce\n"
@@ -67,10 +67,11 @@ TEST(AutostartEntry, EveryAwkwardPathReadsBackAsOneArgument) {
           "/opt/back\\slash/b", "/opt/\"cité\"/b", "/opt/`date`/b", "/opt/%f %u %%/b",
           "/opt/tab\there/b", "/opt/new\nline/b", "/opt/a;b|c&d<e>f~g*h?i#j(k)/b",
           "/opt/trailing\\", "/opt/$(rm -rf ~)/b", "/opt/é€ü/b"}) {
-        std::string entry = AutostartEntryText(path);
+        // The same path as the program and as the data folder of --data-dir.
+        std::string entry = AutostartEntryText(path, {"--data-dir", path});
         size_t at = entry.find("\nExec=") + 6;
         std::string exec = entry.substr(at, entry.find('\n', at) - at);
-        EXPECT_EQ(ReadExec(exec), std::vector<std::string>{path}) << exec;
+        EXPECT_EQ(ReadExec(exec), (std::vector<std::string>{path, "--data-dir", path})) << exec;
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -107,13 +108,7 @@ public:
         return finished ? jobs : QList<Job>{};
     }
 
-    QString File(const Job& job) const {
-        QDir out(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
-        QStringList found = out.entryList({QString("*-job_%1.pdf").arg(job.id)});
-        return found.size() == 1 ? out.filePath(found.first()) : QString();
-    }
-
-private:
+    // The jobs the queue has taken since then, whatever their state.
     QList<Job> NewJobs() const {
         QList<Job> jobs;
         for (const Job& job : QueueJobs()) {
@@ -125,6 +120,13 @@ private:
         return jobs;
     }
 
+    QString File(const Job& job) const {
+        QDir out(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
+        QStringList found = out.entryList({QString("*-job_%1.pdf").arg(job.id)});
+        return found.size() == 1 ? out.filePath(found.first()) : QString();
+    }
+
+private:
     int m_lastBefore = 0;
 };
 
@@ -175,6 +177,27 @@ double MeanDifference(const QImage& page, const QImage& picture) {
         }
     }
     return total / (3.0 * picture.width() * picture.height());
+}
+
+// The inked pixels of a page: grey ones (black text smoothed) and blue ones.
+struct Ink {
+    int grey = 0;
+    int blue = 0;
+};
+
+Ink InkOf(const QImage& page) {
+    Ink ink;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            QRgb pixel = page.pixel(x, y);
+            if (qBlue(pixel) - qRed(pixel) > 60) {
+                ++ink.blue;
+            } else if (qGray(pixel) < 160) {
+                ++ink.grey;
+            }
+        }
+    }
+    return ink;
 }
 
 // Accepts the next print dialog once `choose` has set it up.
@@ -323,6 +346,45 @@ private slots:
         QVERIFY(Text(printed.File(jobs[0])).contains("Appeler Louise"));
         QCOMPARE(jobs[1].title, QString("Brivonce : Courses"));
         QCOMPARE(PageCount(printed.File(jobs[1])), 1);
+    }
+
+    void everyJobPrintsInItsOwnColour() {
+        REQUIRE_QUEUE();
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        PrintedJobs printed;
+        // Black is the painter's own default: after blue it must still reach
+        // the printer.
+        for (Qt::GlobalColor colour : {Qt::black, Qt::blue, Qt::black}) {
+            run.context().links.print->PrintText(kMemoJobTitle, QFont("arial", 36), colour,
+                                                 {"Couleur"});
+        }
+        QList<Job> jobs = printed.Finished(3);
+        QCOMPARE(jobs.size(), 3);
+        QList<Ink> inks;
+        for (const Job& job : jobs) {
+            inks.append(InkOf(PageImage(printed.File(job))));
+        }
+        QVERIFY(inks[0].grey > 100 && inks[2].grey > 100);
+        QCOMPARE(inks[0].blue, 0);
+        QVERIFY(inks[1].blue > 100);
+        QCOMPARE(inks[2].blue, 0);
+    }
+
+    void aQueueThatRefusesJobsEndsInTheErrorBox() {
+        REQUIRE_QUEUE();
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        if (QProcess::execute("cupsreject", {kQueue}) != 0) {
+            QSKIP("no print queue: cupsreject is not allowed here");
+        }
+        auto accept = qScopeGuard([] { QProcess::execute("cupsaccept", {kQueue}); });
+        PrintedJobs printed;
+        run.windows().mainForm->Imprimer1->trigger();
+        QCOMPARE(run.boxes->shown.size(), 1);
+        QCOMPARE(run.boxes->shown[0].icon, MessageBoxes::Icon::Stop);
+        QCOMPARE(run.boxes->shown[0].text, QString("Impossible d'imprimer sur PDF."));
+        QVERIFY(printed.NewJobs().isEmpty());
     }
 
     // Run by ctest a second time against a print server that is not there.

@@ -256,5 +256,33 @@ TEST_F(IniFileTest, FailedSaveWhenTheFolderBecameAFile) {
     EXPECT_EQ(ReadWholeFile(folder, kCannotOpen).value(), "not a folder");
 }
 
+// Many sections in one pass leave what erasing and writing each one leaves,
+// whatever the file holds: sections in another case or twice, blank lines.
+TEST_F(IniFileTest, ReplaceSectionsLeavesWhatEraseThenWriteLeaves) {
+    const std::string bytes =
+        "key=before\r\n[POSTIT1]\r\nx=1\r\n\r\n[Config]\r\nImprime=1\r\n"
+        "[postit2]\r\nold=1\r\n[postit1]\r\ny=2\r\n";
+    std::vector<IniSection> sections;
+    for (const char* name : {"postit2", "postit1", "postit3"}) {
+        IniSection& keys = sections.emplace_back(name);
+        keys.WriteInteger("x", 7);
+        keys.WriteString("nom", "café");
+        keys.WriteBool("barré", true);
+    }
+    IniFile oneByOne = Open(bytes);
+    for (const IniSection& keys : sections) {
+        oneByOne.EraseSection(keys.name());
+        oneByOne.Write(keys);
+    }
+    std::string expected = SavedBytes(oneByOne);
+    IniFile inOnePass = Open(bytes);
+    EXPECT_EQ(inOnePass.ReadInteger("postit1", "x", 0), 1);  // looked up before the change
+    inOnePass.ReplaceSections(sections);
+    EXPECT_EQ(inOnePass.ReadInteger("postit1", "x", 0), 7);
+    EXPECT_EQ(inOnePass.ReadString("postit1", "y", "gone"), "gone");
+    EXPECT_EQ(SavedBytes(inOnePass), expected);
+    EXPECT_EQ(expected.find("[Config]\r\nImprime=1\r\n[postit2]\r\nx=7\r\nnom=caf\xE9\r\n"), 12u);
+}
+
 }  // namespace
 }  // namespace brivonce

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -57,12 +61,37 @@ TEST(ReplaceFile, MissingFolderOrTooLongANameRaisesTheGivenMessageWithThePath) {
     }
 }
 
-TEST(ReplaceFile, TargetThatIsAFolderIsLeftAlone) {
+// Replacing these with a plain file would break the system's /dev/full or
+// the user's pipe; each is refused, also behind a link, and stays as it was.
+TEST(ReplaceFile, TargetThatIsNoRegularFileIsLeftAlone) {
     ScratchDir dir;
-    fs::create_directory(dir / "f.txt");
-    EXPECT_THROW(ReplaceFile(dir / "f.txt", "x", kCannotCreate), Error);
-    EXPECT_TRUE(fs::is_directory(dir / "f.txt"));
-    EXPECT_EQ(EntryCount(dir.path()), 1u);
+    fs::create_directory(dir / "folder");
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+    int unixSocket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::string socketPath = (dir / "socket").string();
+    ASSERT_LT(socketPath.size(), sizeof(address.sun_path));
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(unixSocket, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(unixSocket);
+    fs::create_symlink("pipe", dir / "link");
+    std::vector<std::string> names = {"folder", "pipe", "socket", "link"};
+    if (::mknod((dir / "full").c_str(), S_IFCHR | 0600, ::makedev(1, 7)) == 0) {
+        names.push_back("full");  // a device node can be made only as root
+    }
+    for (const std::string& name : names) {
+        fs::file_type before = fs::symlink_status(dir / name).type();
+        try {
+            ReplaceFile(dir / name, "x", kCannotCreate);
+            ADD_FAILURE() << name << " replaced";
+        } catch (const Error& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Impossible de créer le fichier " + (dir / name).string());
+        }
+        EXPECT_EQ(fs::symlink_status(dir / name).type(), before) << name;
+    }
+    EXPECT_EQ(EntryCount(dir.path()), names.size());  // no temporary left
 }
 
 TEST(ReplaceFile, FullDiskLeavesTheOldFileAndNoTemporary) {
