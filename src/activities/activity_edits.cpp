@@ -140,6 +140,7 @@ void ActivityEdits::DeleteOccurrences(SlotRef slot, std::optional<DatePeriod> pe
 void ActivityEdits::RunWalk(const QString& title, std::size_t maximum,
                             const std::function<void(const WalkProgress&)>& walk,
                             const std::function<void()>& redisplay) {
+    Agenda().MarkDisplayedWeekStale();
     std::exception_ptr failure;
     try {
         m_wait->Run(title, static_cast<int>(std::min<std::size_t>(maximum, INT_MAX)), walk);

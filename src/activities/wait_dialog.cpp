@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "platform/window_hints.h"
 #include "ui/dialog_frame.h"
 #include "ui/named_widget.h"
 #include "ui/walk_guard.h"
@@ -32,12 +33,14 @@ TWait::TWait(QWidget* parent) : QDialog(parent) {
 
 void TWait::Run(const QString& title, int maximum,
                 const std::function<void(const WalkProgress&)>& walk) {
-    WalkGuard walking;
+    WalkGuard walking(this);
     m_aborted = false;
     setWindowTitle(title);
     Meter->setRange(0, std::max(maximum, 1));
     Meter->setValue(0);
     setWindowModality(Qt::ApplicationModal);
+    // Only "Abandon" ends a walk early; a close request acts as it does.
+    AskNoCaptionButtons(this);
     show();
     BitBtn1->setFocus();
     QApplication::processEvents();  // on screen before the first week

@@ -542,6 +542,7 @@ void TAgend::DisplayWeek(year_month_day monday) {
             Grid(n)->SetCell(1, slot, QString::fromStdString(stored.text));
         }
     }
+    m_weekStale = false;
 }
 
 void TAgend::ShowDay(int dayNumber, year_month_day date, year_month_day today, int currentHour) {
@@ -564,6 +565,9 @@ void TAgend::ShowDay(int dayNumber, year_month_day date, year_month_day today, i
 }
 
 void TAgend::SaveDisplayedWeek() {
+    if (m_weekStale) {
+        return;  // writing it would bring back what the walk changed
+    }
     Week week;
     for (int n = 1; n <= kDaysPerWeek; ++n) {
         Grid(n)->EndEditing(true);

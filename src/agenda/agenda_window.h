@@ -95,6 +95,7 @@ public:
     // Writes the grids, text still being typed included, as the displayed
     // week (SaveWeek: a week without activity leaves no file). Raises Error.
     void SaveDisplayedWeek() override;
+    void MarkDisplayedWeekStale() override { m_weekStale = true; }
     Slot SlotAt(SlotRef slot) const override;
     void SetSlot(SlotRef slot, const Slot& value) override;
     void SelectSlotRow(SlotRef slot) override { SelectSlotRow(Grid(slot.day), slot.row); }
@@ -196,6 +197,7 @@ private:
     TChoixD* m_picker;
     THSaisie* m_timeDialog;
     std::chrono::year_month_day m_displayedMonday;
+    bool m_weekStale = false;  // the grids hold what a walk has since changed
     int m_startHour;
     NameDayMode m_nameDayMode;
     std::array<DayGrid*, kDaysPerWeek> m_grids;

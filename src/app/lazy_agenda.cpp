@@ -66,6 +66,12 @@ void LazyAgenda::SaveDisplayedWeek() {
     }
 }
 
+void LazyAgenda::MarkDisplayedWeekStale() {
+    if (m_agenda) {
+        m_agenda->MarkDisplayedWeekStale();
+    }
+}
+
 Slot LazyAgenda::SlotAt(SlotRef slot) const {
     return m_agenda ? m_agenda->SlotAt(slot) : Slot{DefaultTimeLabel(slot.row), {}};
 }

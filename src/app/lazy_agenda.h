@@ -29,6 +29,7 @@ public:
     std::chrono::year_month_day DisplayedMonday() const override;
     void DisplayWeek(std::chrono::year_month_day monday) override;
     void SaveDisplayedWeek() override;
+    void MarkDisplayedWeekStale() override;
     Slot SlotAt(SlotRef slot) const override;
     void SetSlot(SlotRef slot, const Slot& value) override;
     void SelectSlotRow(SlotRef slot) override;

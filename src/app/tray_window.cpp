@@ -12,9 +12,9 @@
 #include "platform/blocked_clicks.h"
 #include "text/error.h"
 #include "ui/app_context.h"
+#include "ui/bring_forward.h"
 #include "ui/guarded.h"
 #include "ui/message_boxes.h"
-#include "ui/walk_guard.h"
 
 namespace brivonce {
 
@@ -69,9 +69,9 @@ void TTrayForm::ShowMemoWindow() {
 }
 
 void TTrayForm::BlockedTrayClick(Qt::MouseButton button) {
-    // During a walk over the week files no command may start: the menu stays
-    // shut, and a click only brings the progress dialog to the front.
-    if (button == Qt::RightButton && !WalkGuard::Active()) {
+    // The menu opens even during a walk over the week files: its commands
+    // themselves then only bring the progress dialog forward.
+    if (button == Qt::RightButton) {
         m_menu->popup(QCursor::pos());
     } else if (button == Qt::LeftButton) {
         RxTrayIcon1Click(QSystemTrayIcon::Trigger);
@@ -82,11 +82,7 @@ void TTrayForm::BlockedTrayClick(Qt::MouseButton button) {
 // left with a blocked memo window and nothing to click.
 void TTrayForm::BringModalWindowBack() {
     if (QWidget* modal = QApplication::activeModalWidget()) {
-        if (modal->isMinimized()) {
-            modal->showNormal();
-        }
-        modal->raise();
-        modal->activateWindow();
+        BringForward(modal);
     }
 }
 

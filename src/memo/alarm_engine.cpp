@@ -49,8 +49,11 @@ AlarmEngine::AlarmEngine(AppContext& context, AlarmView& view, QObject* parent)
     : QObject(parent), m_context(context), m_view(view), m_timer(new QTimer(this)) {
     m_timer->setObjectName("Timer");
     m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &AlarmEngine::TimerTimer);
-    m_timer->start(kMinuteMs);
+    // Aligned from the start: a program started in the tray rings on the
+    // minute long before its memo window is ever shown.
+    m_timer->start(MsecsToNextMinute(m_context.clock->Now()));
     ChooseSoundFile();
     m_reminders =
         LoadReminderSettings(IniFile(m_context.dataFolder + std::string(kSettingsFileName)));
@@ -69,20 +72,12 @@ void AlarmEngine::ListMissedSinceLastRun() {
     }
 }
 
-void AlarmEngine::StartAlignment() {
-    m_aligned = true;
-    m_timer->setSingleShot(true);
-    m_timer->start(MsecsToNextMinute(m_context.clock->Now()));
-}
-
 void AlarmEngine::TimerTimer() {
-    if (m_aligned) {
-        // Re-armed before RefreshToday, which may wait minutes in an alarm box.
-        int untilNextMinute = MsecsToNextMinute(m_context.clock->Now());
-        m_timer->start(untilNextMinute);
-        if (untilNextMinute <= kEarlyTickMs) {
-            return;
-        }
+    // Re-armed before RefreshToday, which may wait minutes in an alarm box.
+    int untilNextMinute = MsecsToNextMinute(m_context.clock->Now());
+    m_timer->start(untilNextMinute);
+    if (untilNextMinute <= kEarlyTickMs) {
+        return;
     }
     RefreshToday();
 }

@@ -44,13 +44,9 @@ public:
 class AlarmEngine : public QObject {
     Q_OBJECT
 public:
-    // Starts the timer (a tick every 60000 ms until StartAlignment) and picks
-    // the alarm sound.
+    // Starts the timer, its first tick at the start of the next minute, and
+    // picks the alarm sound.
     AlarmEngine(AppContext& context, AlarmView& view, QObject* parent = nullptr);
-
-    // From now on every tick comes at the start of a minute. Called at the
-    // memo window's first showing.
-    void StartAlignment();
 
     // The timer's handler; public so tests can tick a fake clock.
     void TimerTimer();
@@ -92,7 +88,6 @@ private:
     AppContext& m_context;
     AlarmView& m_view;
     QTimer* m_timer;
-    bool m_aligned = false;
     bool m_alarmOn = false;
     bool m_showingError = false;
     bool m_lastRunKept = false;  // this run has stored its last minute

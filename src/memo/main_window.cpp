@@ -34,6 +34,7 @@
 #include "ui/activity_lists_link.h"
 #include "ui/agenda_link.h"
 #include "ui/app_context.h"
+#include "ui/bring_forward.h"
 #include "ui/calendar_import_link.h"
 #include "ui/clock.h"
 #include "ui/cp1252_input.h"
@@ -49,6 +50,8 @@
 #include "ui/notes_link.h"
 #include "ui/print_link.h"
 #include "ui/qt_dates.h"
+#include "ui/walk_guard.h"
+#include "ui/window_watch.h"
 
 namespace brivonce {
 namespace {
@@ -253,25 +256,37 @@ void TMainForm::BuildToolbar() {
 }
 
 void TMainForm::ConnectMenu() {
-    auto on = [this](QAction* action, void (TMainForm::*handler)()) {
-        connect(action, &QAction::triggered, this,
-                [this, handler] { Guarded([&] { (this->*handler)(); }); });
+    // Every item goes through the walk guard: the tray menu may reach it
+    // during a walk, over D-Bus, where no modal window stops it.
+    auto on = [this](QAction* action, auto handler) {
+        ConnectCommand(action, this, [this, handler] {
+            Guarded([&] {
+                if constexpr (std::is_member_function_pointer_v<decltype(handler)>) {
+                    (this->*handler)();
+                } else {
+                    handler();
+                }
+            });
+            PopupMenu1Popup();  // the window it opened may have closed again
+        });
     };
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TMainForm::PopupMenu1Popup);
+    // The toolbar and the keys follow the items: their state must follow the
+    // windows at every moment, not only when a menu opens.
+    new WindowWatch(this, [this] { PopupMenu1Popup(); });
     on(winstart, &TMainForm::winstartClick);
-    connect(Alarmesonore1, &QAction::triggered, m_alarm, &AlarmEngine::SetAlarmOn);
+    on(ShowOnStart, [] {});  // its tick is all it does, read at the next save
+    on(Alarmesonore1, [this] { m_alarm->SetAlarmOn(Alarmesonore1->isChecked()); });
     on(Sonassociauxalarmes1, &TMainForm::Sonassociauxalarmes1Click);
-    connect(Toujoursvisible1, &QAction::triggered, this,
-            [this](bool onTop) { setWindowFlag(Qt::WindowStaysOnTopHint, onTop); });
+    on(Toujoursvisible1,
+       [this] { setWindowFlag(Qt::WindowStaysOnTopHint, Toujoursvisible1->isChecked()); });
     QAction* scrollItems[] = {Aucun1, Vertical1, Horizontal1, Lesdeux1};
     for (int choice = 0; choice < 4; ++choice) {
-        connect(scrollItems[choice], &QAction::triggered, this,
-                [this, choice] { SetScrollBars(choice); });
+        on(scrollItems[choice], [this, choice] { SetScrollBars(choice); });
     }
     QAction* nameDayItems[] = {Aucune1, Jourcourant1, Toutes1};
     for (int mode = 0; mode < 3; ++mode) {
-        connect(nameDayItems[mode], &QAction::triggered, this,
-                [this, mode] { SetNameDayMode(mode); });
+        on(nameDayItems[mode], [this, mode] { SetNameDayMode(mode); });
     }
     on(Insrerdateetheure1, &TMainForm::Insrerdateetheure1Click);
     on(Effacer1, &TMainForm::Effacer1Click);
@@ -286,8 +301,8 @@ void TMainForm::ConnectMenu() {
     on(Couleur1, &TMainForm::Couleur1Click);
     on(Imprimer1, &TMainForm::ImprimerClick);
     on(Configurationdelimpression1, &TMainForm::Configurationdelimpression1Click);
-    connect(Quitter1, &QAction::triggered, this, &TMainForm::QuitRequested);
-    connect(Quitter2, &QAction::triggered, this, &TMainForm::QuitRequested);
+    on(Quitter1, [this] { emit QuitRequested(); });
+    on(Quitter2, [this] { emit QuitRequested(); });
     on(Aide1, &TMainForm::AideClick);
     on(Apropos1, &TMainForm::AboutClick);
     on(Connexionausitewebdelauteur1, &TMainForm::Connexionausitewebdelauteur1Click);
@@ -316,7 +331,6 @@ void TMainForm::FormShow() {
     // The windows the commands open were created after this one: the commands
     // follow them from now on, not only once the menu has been opened.
     PopupMenu1Popup();
-    m_alarm->StartAlignment();
     PlaceWindow();
     // A refused autostart entry is reported but must not keep the program
     // from starting.
@@ -607,11 +621,7 @@ void TMainForm::SetHourItems(const QStringList& items, int selected) {
 }
 
 void TMainForm::BringToFront() {
-    if (isMinimized()) {
-        showNormal();
-    }
-    raise();
-    activateWindow();
+    BringForward(this);
 }
 
 void TMainForm::FocusMemo() {
@@ -636,7 +646,7 @@ void TMainForm::AddAdvanceMenu(QMenu* menu) {
     };
     tick(m_alarm->Advance());
     for (size_t i = 0; i < kAdvanceChoices.size(); ++i) {
-        connect(advance->actions()[i], &QAction::triggered, this, [this, tick, i] {
+        ConnectCommand(advance->actions()[i], this, [this, tick, i] {
             tick(kAdvanceChoices[i]);
             m_alarm->SetAdvance(kAdvanceChoices[i]);
         });
@@ -717,6 +727,9 @@ void TMainForm::Courses1Click() {
 }
 
 void TMainForm::NewBtnClick() {
+    if (WalkGuard::BlocksCommand()) {
+        return;
+    }
     Guarded([this] { m_context.links.notes->NewPostit(); });
 }
 
@@ -787,6 +800,9 @@ void TMainForm::Configurationdelimpression1Click() {
 }
 
 void TMainForm::ToolbarButton977Click() {
+    if (WalkGuard::BlocksCommand()) {
+        return;
+    }
     Guarded([this] {
         if (!m_memoLoaded) {
             // The file could not be read: writing the window over it would

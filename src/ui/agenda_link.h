@@ -35,6 +35,9 @@ public:
     // Writes the grids, text still being typed included, as the displayed week.
     // Raises Error.
     virtual void SaveDisplayedWeek() = 0;
+    // The week files are about to change behind the grids (a walk): no save
+    // writes the displayed week until DisplayWeek has read it again.
+    virtual void MarkDisplayedWeekStale() = 0;
 
     // The slot as the grid holds it, and its replacement in the grid only.
     virtual Slot SlotAt(SlotRef slot) const = 0;

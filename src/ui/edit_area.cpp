@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include "ui/named_widget.h"
+#include "ui/walk_guard.h"
 
 namespace brivonce {
 
@@ -50,12 +51,11 @@ EditionItems AddEditionItems(QMenu* edition) {
 }
 
 void ConnectEditCommands(const EditionItems& items, QPlainTextEdit* edit) {
-    QObject::connect(items.couper, &QAction::triggered, edit, &QPlainTextEdit::cut);
-    QObject::connect(items.copier, &QAction::triggered, edit, &QPlainTextEdit::copy);
-    QObject::connect(items.coller, &QAction::triggered, edit, &QPlainTextEdit::paste);
-    QObject::connect(items.supprimer, &QAction::triggered, edit,
-                     [edit] { edit->textCursor().removeSelectedText(); });
-    QObject::connect(items.toutSelectionner, &QAction::triggered, edit, &QPlainTextEdit::selectAll);
+    ConnectCommand(items.couper, edit, [edit] { edit->cut(); });
+    ConnectCommand(items.copier, edit, [edit] { edit->copy(); });
+    ConnectCommand(items.coller, edit, [edit] { edit->paste(); });
+    ConnectCommand(items.supprimer, edit, [edit] { edit->textCursor().removeSelectedText(); });
+    ConnectCommand(items.toutSelectionner, edit, [edit] { edit->selectAll(); });
 }
 
 void SetScrollBars(QPlainTextEdit* edit, const ScrollBarItems& items, int choice) {

@@ -66,6 +66,8 @@ bool ChooseFontAndColour(QWidget* parent, QFont& font, QColor& colour) {
     auto* fonts = Named<QFontDialog>("FontChoice", shown, &dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOptions(QFontDialog::NoButtons);
+    // Escape reaches the embedded chooser first, which would only hide itself.
+    QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
     auto* colours = ColourList(colour, &dialog);
     auto* colourLabel = new QLabel(QStringLiteral("&Couleur :"), &dialog);
     colourLabel->setBuddy(colours);

@@ -1,9 +1,11 @@
 // Repetition, deletion and search driven from the agenda, on a scratch data
 // folder: the dialogs, the walks and what the agenda shows afterwards.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -18,6 +20,7 @@
 #include "agenda/date_picker_dialog.h"
 #include "agenda/week_store.h"
 #include "gui/gui_test_support.h"
+#include "memo/main_window.h"
 #include "ui/spin_button.h"
 #include "ui/walk_guard.h"
 
@@ -209,6 +212,70 @@ private slots:
         QVERIFY(!QFile::exists(
             QString::fromStdString(WeekFileName(Folder(), 2026y / December / 14).string())));
         QCOMPARE(Stored(2026y / December / 21, 19).text, std::string("Chorale"));
+    }
+
+    // The tray menu over D-Bus triggers items while a walk runs, whatever
+    // window is modal: each command only brings the progress dialog forward,
+    // and a save in the middle (a logout) does not write the agenda's stale
+    // grid back over the week the walk has just cleaned.
+    void commandsDuringAWalkOnlyBringItsDialogForward() {
+        for (int week = 0; week < 30; ++week) {
+            Store(sys_days{kMonday} + weeks{week}, 19, "18:00", "Réunion");
+        }
+        TestRun run(m_data.Folder());
+        TAgend* agenda = Open(run);
+        QVERIFY(agenda);
+        TMainForm* memo = run.windows().mainForm;
+        memo->Memo->setPlainText("Pain");
+        TWait* wait = run.windows().wait;
+        QStringList opened;  // any window a command opened, closed at once
+        QTimer closer;
+        closer.setInterval(10);
+        connect(&closer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != wait) {
+                opened << modal->objectName();
+                modal->close();
+            }
+        });
+        bool acted = false;
+        QTimer poll;
+        poll.setInterval(0);
+        connect(&poll, &QTimer::timeout, [&] {
+            if (!WalkGuard::Active() || !Stored(kMonday, 19).text.empty()) {
+                return;  // not yet past the displayed week
+            }
+            poll.stop();
+            closer.start();
+            for (QAction* item : {memo->Quitter2, memo->Effacer1, memo->Courses1, memo->Calendrier1,
+                                  memo->Alarmesonore1, memo->Coller1}) {
+                wait->showMinimized();
+                item->trigger();
+                QVERIFY2(!wait->isMinimized(), qPrintable(item->objectName()));
+            }
+            memo->NewBtn->click();
+            memo->SaveAll();
+            closer.stop();
+            acted = true;
+        });
+        poll.start();
+        agenda->StringGrid1->setFocus();
+        agenda->SelectSlotRow(agenda->StringGrid1, 19);
+        OnModal<TSuppr>(
+            [](TSuppr* choice) { QTest::mouseClick(choice->ManyDelBtn, Qt::LeftButton); });
+        QTest::mouseClick(agenda->SupprBtn, Qt::LeftButton);
+
+        QVERIFY(acted);
+        QCOMPARE(opened, QStringList());
+        QCOMPARE(memo->Memo->toPlainText(), QString("Pain"));
+        QVERIFY(memo->Alarmesonore1->isChecked());
+        QVERIFY(memo->Alarm()->AlarmOn());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget* window) { return window->isVisible(); }),
+                 1);  // the agenda
+        QCOMPARE(Stored(kMonday, 19), (Slot{"18:00", ""}));
+        QCOMPARE(agenda->StringGrid1->Cell(1, 19), QString());
     }
 
     void onlyAbandonActsWhileAWalkRuns() {

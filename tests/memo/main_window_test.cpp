@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QToolButton>
@@ -198,6 +201,46 @@ private slots:
         QVERIFY(!form->ToolbarButton973->isEnabled());  // buttons follow their command
         form->Courses1->setEnabled(true);
         QVERIFY(form->ToolbarButton973->isEnabled());
+    }
+
+    // A menu opened while the agenda was open disabled "Agenda": its button
+    // and its keys come back as soon as the agenda closes, menu or not.
+    void commandsFollowTheirWindowAtEveryMoment() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        bool disabledWhileOpen = false;
+        OnNextModal([&](QWidget* agenda) {
+            emit form->PopupMenu1->aboutToShow();
+            disabledWhileOpen = !form->ToolbarButton972->isEnabled();
+            agenda->close();
+        });
+        form->ToolbarButton972->click();
+        QVERIFY(disabledWhileOpen);
+        QTRY_VERIFY(form->ToolbarButton972->isEnabled());
+        QSignalSpy agenda(form->Rendezvous1, &QAction::triggered);
+        OnNextModal([](QWidget* shown) { shown->close(); });
+        QTest::keyClick(form->Memo, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(agenda.count(), 1);
+    }
+
+    // Escape in the font list cancels the whole "Police" dialog, not only
+    // the chooser inside it.
+    void escapeCancelsTheWholeFontDialog() {
+        auto run = Shown();
+        QVERIFY(run);
+        TMainForm* form = Form(*run);
+        QFont before = form->Memo->font();
+        bool leftOpen = false;
+        OnNextModal([&](QWidget* dialog) {
+            QTest::keyClick(dialog->findChild<QFontDialog*>()->findChild<QLineEdit*>(),
+                            Qt::Key_Escape);
+            leftOpen = dialog->isVisible();
+            dialog->close();
+        });
+        form->Police->trigger();
+        QVERIFY(!leftOpen);
+        QCOMPARE(form->Memo->font(), before);
     }
 
     // The road of an alarm: a week file as the agenda writes it, then the
