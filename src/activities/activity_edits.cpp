@@ -27,13 +27,17 @@ const char* const kDeleting = "Suppression en cours...";
 
 ActivityEdits::ActivityEdits(AppContext& context)
     : m_context(context),
-      m_wait(std::make_unique<TWait>()),
-      m_repet(std::make_unique<TRepet>(context)),
-      m_suppr(std::make_unique<TSuppr>()),
-      m_per(std::make_unique<TPer>(context)),
-      m_find(std::make_unique<TFind>(context, *this)) {}
+      m_wait([] { return std::make_unique<TWait>(); }),
+      m_repet([&context] { return std::make_unique<TRepet>(context); }),
+      m_suppr([] { return std::make_unique<TSuppr>(); }),
+      m_per([&context] { return std::make_unique<TPer>(context); }),
+      m_find([this] { return std::make_unique<TFind>(m_context, *this); }) {}
 
 ActivityEdits::~ActivityEdits() = default;
+
+TWait* ActivityEdits::Wait() {
+    return m_wait;
+}
 
 AgendaLink& ActivityEdits::Agenda() const {
     return *m_context.links.agenda;

@@ -9,6 +9,7 @@
 #include "activities/find_dialog.h"
 #include "activities/week_walk.h"
 #include "ui/activity_edits_link.h"
+#include "ui/on_first_use.h"
 
 namespace brivonce {
 
@@ -21,8 +22,8 @@ class TWait;
 
 // Repetition, deletion and search as the agenda starts them: the checks and
 // warnings, the save of the displayed week, the dialogs, and the walks over
-// the week files with the progress dialog. Owns the five dialogs, created
-// once and kept for the whole run.
+// the week files with the progress dialog. Owns the five dialogs, each built
+// the first time it is needed and kept for the whole run.
 class ActivityEdits : public ActivityEditsLink, public FoundSlotDeletion {
 public:
     explicit ActivityEdits(AppContext& context);
@@ -39,11 +40,8 @@ public:
     std::optional<DatePeriod> AskPeriod(SlotRef slot) override;
     void DeleteOccurrences(SlotRef slot, std::optional<DatePeriod> period) override;
 
-    TRepet* Repet() const { return m_repet.get(); }
-    TWait* Wait() const { return m_wait.get(); }
-    TSuppr* Suppr() const { return m_suppr.get(); }
-    TPer* Per() const { return m_per.get(); }
-    TFind* Find() const { return m_find.get(); }
+    // The progress dialog (built now if it was not yet).
+    TWait* Wait();
 
 private:
     AgendaLink& Agenda() const;
@@ -56,11 +54,11 @@ private:
                  const std::function<void()>& redisplay);
 
     AppContext& m_context;
-    std::unique_ptr<TWait> m_wait;
-    std::unique_ptr<TRepet> m_repet;
-    std::unique_ptr<TSuppr> m_suppr;
-    std::unique_ptr<TPer> m_per;
-    std::unique_ptr<TFind> m_find;
+    OnFirstUse<TWait> m_wait;
+    OnFirstUse<TRepet> m_repet;
+    OnFirstUse<TSuppr> m_suppr;
+    OnFirstUse<TPer> m_per;
+    OnFirstUse<TFind> m_find;
 };
 
 }  // namespace brivonce

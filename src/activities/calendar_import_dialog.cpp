@@ -36,8 +36,8 @@ private:
 
 }  // namespace
 
-CalendarImport::CalendarImport(AppContext& context, TWait& wait)
-    : m_context(context), m_wait(wait), m_folder(QDir::homePath()) {}
+CalendarImport::CalendarImport(AppContext& context, std::function<TWait*()> wait)
+    : m_context(context), m_wait(std::move(wait)), m_folder(QDir::homePath()) {}
 
 QString CalendarImport::AskFile(QWidget* parent) {
     QFileDialog dialog(parent, QString::fromUtf8(kDialogTitle), m_folder,
@@ -77,10 +77,11 @@ void CalendarImport::ImportCalendar(QWidget* parent) {
     };
     ImportSummary summary;
     try {
-        m_wait.Run(QString::fromUtf8(kImporting), static_cast<int>(ImportWeeks(activities).size()),
-                   [&](const WalkProgress& progress) {
-                       summary = ImportActivities(m_context.dataFolder, activities, progress);
-                   });
+        m_wait()->Run(QString::fromUtf8(kImporting),
+                      static_cast<int>(ImportWeeks(activities).size()),
+                      [&](const WalkProgress& progress) {
+                          summary = ImportActivities(m_context.dataFolder, activities, progress);
+                      });
     } catch (...) {
         try {
             redisplay();

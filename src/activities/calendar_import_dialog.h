@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "ui/calendar_import_link.h"
 
@@ -13,7 +14,8 @@ class TWait;
 // iCalendar file under the walks' progress dialog, then a French summary.
 class CalendarImport : public CalendarImportLink {
 public:
-    CalendarImport(AppContext& context, TWait& wait);
+    // `wait` gives the walks' progress dialog, built when first needed.
+    CalendarImport(AppContext& context, std::function<TWait*()> wait);
 
     void ImportCalendar(QWidget* parent) override;
     bool ImportOpen() const override { return m_open; }
@@ -22,7 +24,7 @@ private:
     QString AskFile(QWidget* parent);
 
     AppContext& m_context;
-    TWait& m_wait;
+    std::function<TWait*()> m_wait;
     bool m_open = false;
     QString m_folder;  // where the file dialog opens: the last file's folder
 };

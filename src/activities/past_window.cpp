@@ -6,8 +6,6 @@
 #include <span>
 
 #include "settings/font_qt.h"
-#include "settings/ini_file.h"
-#include "settings/settings.h"
 #include "ui/agenda_link.h"
 #include "ui/app_context.h"
 #include "ui/clock.h"
@@ -42,12 +40,12 @@ const ListedActivity& ActivityOf(const QListWidgetItem* item) {
 
 }  // namespace
 
-TPast::TPast(AppContext& context, QWidget* parent)
+TPast::TPast(AppContext& context, const FontRecord& listFont, QWidget* parent)
     : SelectionListDialog(context, "Vous devez sélectionner au moins une activité.", parent) {
     setObjectName("Past");
     MakeFixedDialog(this, 592, 313);
     BuildControls();
-    FormCreate();
+    FormCreate(listFont);
 }
 
 void TPast::BuildControls() {
@@ -66,9 +64,8 @@ void TPast::BuildControls() {
     OKBtn->setDefault(true);
 }
 
-void TPast::FormCreate() {
-    IniFile ini(m_context.dataFolder + std::string(kSettingsFileName));
-    m_fontRecord = ReadFontRecord(ini, kSectionPolicePast);
+void TPast::FormCreate(const FontRecord& listFont) {
+    m_fontRecord = listFont;
     ApplyFont(FontFromRecord(m_fontRecord), ColourFromValue(m_fontRecord.colour));
 
     connect(FontBtn, &QPushButton::clicked, this, &TPast::FontBtnClick);
@@ -80,23 +77,8 @@ void TPast::FormCreate() {
     });
 }
 
-bool TPast::ListPastActivities(const QString& title) {
-    QDateTime now = m_context.clock->Now();
-    WaitCursor hourglass;
-    ListBox->clear();
-    Fill(title,
-         brivonce::ListPastActivities(m_context.dataFolder, ToYmd(now.date()), now.time().hour()));
-    return ListBox->count() > 0;
-}
-
-bool TPast::ListAllActivities(const QString& title) {
-    WaitCursor hourglass;
-    ListBox->clear();
-    Fill(title, brivonce::ListAllActivities(m_context.dataFolder));
-    return ListBox->count() > 0;
-}
-
 void TPast::Fill(const QString& title, const std::vector<ListedActivity>& activities) {
+    ListBox->clear();
     setWindowTitle(title);
     for (const ListedActivity& activity : activities) {
         ListBox->addItem(new ActivityItem(activity));

@@ -19,12 +19,12 @@ namespace brivonce {
 class TPast : public SelectionListDialog {
     Q_OBJECT
 public:
-    explicit TPast(AppContext& context, QWidget* parent = nullptr);
+    // `listFont`: the lists' font as the settings held it at start-up.
+    TPast(AppContext& context, const FontRecord& listFont, QWidget* parent = nullptr);
 
-    // Empty the list, take `title` and fill the list from the week files as of
-    // now; true when it has lines. They do not show the window. Raise Error.
-    bool ListPastActivities(const QString& title);
-    bool ListAllActivities(const QString& title);
+    // Empties the list, takes `title` and lists `activities`. Does not show
+    // the window.
+    void Fill(const QString& title, const std::vector<ListedActivity>& activities);
 
     // Set when the user opened an activity in the agenda.
     bool OpenedEntry() const { return m_openedEntry; }
@@ -49,12 +49,11 @@ protected:
 
 private:
     void BuildControls();
-    void FormCreate();
+    void FormCreate(const FontRecord& listFont);
     void ListBoxDblClick(QListWidgetItem* item);
     void FontBtnClick();
     void PrintBtnClick();
     void UpdatePrintBtn();
-    void Fill(const QString& title, const std::vector<ListedActivity>& activities);
     void RemoveSelected();
     void ApplyFont(const QFont& font, const QColor& colour);
     QStringList Lines(bool selectedOnly) const;

@@ -7,6 +7,7 @@
 
 #include "platform/window_hints.h"
 #include "ui/dialog_frame.h"
+#include "ui/icons.h"
 #include "ui/named_widget.h"
 #include "ui/walk_guard.h"
 
@@ -26,7 +27,7 @@ TWait::TWait(QWidget* parent) : QDialog(parent) {
     colours.setColor(QPalette::Highlight, kGaugeColour);
     Meter->setPalette(colours);
     BitBtn1 = Named<QPushButton>("BitBtn1", QStringLiteral("Abandon"), this);
-    BitBtn1->setIcon(QIcon(":/icons/abort.svg"));
+    BitBtn1->setIcon(BuiltInIcon("abort"));
     BitBtn1->setGeometry(112, 52, 88, 25);
     connect(BitBtn1, &QPushButton::clicked, this, &TWait::BitBtn1Click);
 }

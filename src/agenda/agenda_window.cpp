@@ -33,6 +33,7 @@
 #include "ui/drop_down.h"
 #include "ui/guarded.h"
 #include "ui/help.h"
+#include "ui/icons.h"
 #include "ui/named_widget.h"
 #include "ui/print_link.h"
 #include "ui/wait_cursor.h"
@@ -131,7 +132,7 @@ QToolButton* FlatButton(const char* name, const char* caption, QWidget* parent) 
 
 QToolButton* PictureButton(const char* name, const char* icon, const char* hint, QWidget* parent) {
     auto* button = FlatButton(name, "", parent);
-    button->setIcon(QIcon(QString(":/icons/%1.svg").arg(icon)));
+    button->setIcon(BuiltInIcon(icon));
     button->setToolTip(QString::fromUtf8(hint));
     return button;
 }
@@ -368,7 +369,7 @@ void TAgend::BuildControls() {
     NowBtn = FlatButton("NowBtn", "Aujourd'hui", this);
     NowBtn->setGeometry(523, 58, 106, 24);
     CalendBtn = FlatButton("CalendBtn", "Calendrier", this);
-    CalendBtn->setIcon(QIcon(":/icons/calendar.svg"));
+    CalendBtn->setIcon(BuiltInIcon("calendar"));
     CalendBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     CalendBtn->setGeometry(523, 84, 106, 24);
 

@@ -14,6 +14,7 @@
 #include "ui/clock.h"
 #include "ui/dialog_frame.h"
 #include "ui/help.h"
+#include "ui/icons.h"
 #include "ui/named_widget.h"
 
 namespace brivonce {
@@ -30,7 +31,7 @@ QToolButton* NavigationButton(const char* name, const char* caption, const char*
                               bool iconOnRight, QWidget* parent) {
     auto* button = Named<QToolButton>(name, parent);
     button->setText(QString::fromUtf8(caption));
-    button->setIcon(QIcon(QString(":/icons/%1.svg").arg(icon)));
+    button->setIcon(BuiltInIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     if (iconOnRight) {
@@ -70,7 +71,7 @@ TChoixD::TChoixD(AppContext& context, QWidget* parent)
     PMBtn = NavigationButton("PMBtn", "Mois", "arrow_left", false, Panel1);
     PMBtn->setGeometry(80, 4, 64, 25);
     NowBtn = Named<QToolButton>("NowBtn", Panel1);
-    NowBtn->setIcon(QIcon(":/icons/today.svg"));
+    NowBtn->setIcon(BuiltInIcon("today"));
     NowBtn->setIconSize(QSize(20, 20));
     NowBtn->setAutoRaise(true);
     NowBtn->setToolTip(QString::fromUtf8("Aujourd'hui"));

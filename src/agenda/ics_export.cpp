@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "agenda/time_text.h"
 #include "agenda/week_store.h"
-#include "memo/alarm_rules.h"
 #include "text/dates.h"
 #include "text/error.h"
 #include "text/safe_file.h"

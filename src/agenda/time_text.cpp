@@ -52,6 +52,20 @@ bool RestorePart(std::string& digits, const std::string& start, TimePart part) {
 
 }  // namespace
 
+std::optional<int> ParseTimeLabel(std::string_view label) {
+    if (label.size() != kTimeTextLength || label[2] != ':' || !IsDigit(label[0]) ||
+        !IsDigit(label[1]) || !IsDigit(label[3]) || !IsDigit(label[4])) {
+        return std::nullopt;
+    }
+    std::string digits(label);
+    int hour = PartValue(digits, TimePart::kHour);
+    int minute = PartValue(digits, TimePart::kMinute);
+    if (hour > PartLimit(TimePart::kHour) || minute > PartLimit(TimePart::kMinute)) {
+        return std::nullopt;
+    }
+    return hour * 60 + minute;
+}
+
 std::string TimeEditText(std::string_view label) {
     std::string text = "  :  ";
     for (std::size_t i : {0u, 1u, 3u, 4u}) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,11 @@ namespace brivonce {
 inline constexpr std::size_t kTimeTextLength = 5;
 
 enum class TimePart { kHour, kMinute };
+
+// The minute of the day (0..1439) a slot's label stands for, when it is
+// exactly "hh:mm" with hh 00..23 and mm 00..59. Anything else is no time: it
+// never rings, and an export places its slot at the slot's own hour.
+std::optional<int> ParseTimeLabel(std::string_view label);
 
 // What the edit shows for a slot's label: its characters 1-2 and 4-5 around a
 // colon. Characters the label lacks are blanks.

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialog_frame.h"
+#include "ui/icons.h"
 #include "ui/message_boxes.h"
 #include "ui/named_widget.h"
 
@@ -21,7 +22,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* panel = Named<QFrame>("Panel1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     ProgramIcon = Named<QLabel>("ProgramIcon");
-    ProgramIcon->setPixmap(QIcon(":/icons/brivonce.svg").pixmap(64, 64));
+    ProgramIcon->setPixmap(BuiltInIcon("brivonce").pixmap(64, 64));
     ProgramIcon->setFixedSize(64, 64);
     ProgramIcon->setScaledContents(true);
     ProductName = Named<QLabel>("ProductName", kTitle);

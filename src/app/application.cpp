@@ -12,8 +12,6 @@
 #include "activities/activity_edits.h"
 #include "activities/activity_list_windows.h"
 #include "activities/calendar_import_dialog.h"
-#include "activities/past_window.h"
-#include "activities/week_cleanup_dialog.h"
 #include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/confirm_dialog.h"
@@ -24,7 +22,6 @@
 #include "memo/main_window.h"
 #include "notes/notes_windows.h"
 #include "notes/postit_store.h"
-#include "notes/shopping_list_dialog.h"
 #include "platform/launch_feedback.h"
 #include "platform/session_platform.h"
 #include "platform/single_instance.h"
@@ -34,6 +31,7 @@
 #include "print/print_size_dialog.h"
 #include "text/error.h"
 #include "text/safe_file.h"
+#include "ui/icons.h"
 
 namespace brivonce {
 namespace {
@@ -77,6 +75,7 @@ Application::Application(const QStringList& arguments, Services services)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(DialogFont());
+    UseBuiltInToolbarIcons();
     m_context.programPath = QCoreApplication::applicationFilePath();
     m_context.clock = m_services.clock.get();
     m_context.messageBoxes = m_services.messageBoxes.get();
@@ -120,15 +119,14 @@ StartResult Application::Start() {
             ReportStartUpError(FormatMessage(kCannotCreate, m_guard->lockPath().toStdString()));
             return StartResult::kFailed;
     }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // No hourglass: loading the cursor theme would cost more than the few
+    // milliseconds it would be seen.
     try {
         StartUp();
     } catch (const std::exception& error) {  // Error, or a failure of the system's
-        QApplication::restoreOverrideCursor();
         ReportStartUpError(error.what());
         return StartResult::kFailed;
     }
-    QApplication::restoreOverrideCursor();
     if (m_ended) {
         return StartResult::kEnded;
     }
@@ -212,25 +210,18 @@ void Application::CreateWindows() {
     m_print = std::make_unique<PrintService>(*m_services.printers, *windows.config);
     m_context.links.print = m_print.get();
     // The lists of activities and the week file clean-up.
-    windows.deleteWeeks = Keep(m_windows, new TDelete(m_context));
-    windows.past = Keep(m_windows, new TPast(m_context));
-    m_context.links.activityLists =
-        new ActivityListWindows(m_context, windows.past, windows.deleteWeeks);
-    windows.confirm = Keep(m_windows, new TConfirm);
-    windows.courses = Keep(m_windows, new TCourses(m_context));
-    windows.notes = Keep(m_windows, new NotesWindows(m_context, windows.courses));
+    m_activityLists = std::make_unique<ActivityListWindows>(m_context);
+    m_context.links.activityLists = windows.activityLists = m_activityLists.get();
+    windows.confirm = OnFirstUse<TConfirm>([] { return std::make_unique<TConfirm>(); });
+    windows.notes = Keep(m_windows, new NotesWindows(m_context));
     m_context.links.notes = windows.notes;
-    windows.aboutBox = Keep(m_windows, new TAboutBox);
-    m_context.links.aboutBox = windows.aboutBox;
+    windows.aboutBox = OnFirstUse<QDialog>([] { return std::make_unique<TAboutBox>(); });
+    m_context.links.aboutBox = &windows.aboutBox;
     // Repetition, deletion and search over the week files.
     m_activityEdits = std::make_unique<ActivityEdits>(m_context);
     m_context.links.activityEdits = windows.activityEdits = m_activityEdits.get();
-    windows.repet = m_activityEdits->Repet();
-    windows.wait = m_activityEdits->Wait();
-    windows.suppr = m_activityEdits->Suppr();
-    windows.per = m_activityEdits->Per();
-    windows.find = m_activityEdits->Find();
-    m_calendarImport = std::make_unique<CalendarImport>(m_context, *windows.wait);
+    m_calendarImport =
+        std::make_unique<CalendarImport>(m_context, [this] { return m_activityEdits->Wait(); });
     m_context.links.calendarImport = m_calendarImport.get();
 }
 

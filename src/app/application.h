@@ -19,6 +19,7 @@
 namespace brivonce {
 
 class ActivityEdits;
+class ActivityListWindows;
 class CalendarImport;
 class LazyAgenda;
 struct CommandLine;
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<TrayPresence> m_trayPresence;  // null when a test says whether a tray is there
     std::unique_ptr<PrintLink> m_print;
     std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
+    std::unique_ptr<ActivityListWindows> m_activityLists;
     std::unique_ptr<ActivityEdits> m_activityEdits;
     std::unique_ptr<CalendarImport> m_calendarImport;
     std::unique_ptr<LazyAgenda> m_agenda;

@@ -13,7 +13,15 @@
 namespace brivonce {
 
 LazyAgenda::LazyAgenda(AppContext& context)
-    : m_context(context), m_firstMonday(MondayOf(ToYmd(context.clock->Now().date()))) {
+    : m_context(context),
+      m_firstMonday(MondayOf(ToYmd(context.clock->Now().date()))),
+      m_agenda([this] {
+          m_picker = std::make_unique<TChoixD>(m_context);
+          m_timeDialog = std::make_unique<THSaisie>();
+          auto agenda = std::make_unique<TAgend>(m_context, m_picker.get(), m_timeDialog.get());
+          agenda->SetNameDayMode(m_nameDayMode);
+          return agenda;
+      }) {
     OptionsSection options =
         LoadOptions(IniFile(context.dataFolder + std::string(kSettingsFileName)));
     m_startHour = options.heureDeDebut;
@@ -25,13 +33,7 @@ LazyAgenda::~LazyAgenda() = default;
 // Whoever shows the agenda first displays a week (DisplayedMonday() until
 // then, the week of the day the program started).
 TAgend* LazyAgenda::Agenda() {
-    if (!m_agenda) {
-        m_picker = std::make_unique<TChoixD>(m_context);
-        m_timeDialog = std::make_unique<THSaisie>();
-        m_agenda = std::make_unique<TAgend>(m_context, m_picker.get(), m_timeDialog.get());
-        m_agenda->SetNameDayMode(m_nameDayMode);
-    }
-    return m_agenda.get();
+    return m_agenda;
 }
 
 TChoixD* LazyAgenda::Picker() {
@@ -49,11 +51,11 @@ QDialog* LazyAgenda::Window() {
 }
 
 bool LazyAgenda::IsVisible() const {
-    return m_agenda && m_agenda->isVisible();
+    return m_agenda.IsVisible();
 }
 
 std::chrono::year_month_day LazyAgenda::DisplayedMonday() const {
-    return m_agenda ? m_agenda->DisplayedMonday() : m_firstMonday;
+    return m_agenda.Built() ? m_agenda.Built()->DisplayedMonday() : m_firstMonday;
 }
 
 void LazyAgenda::DisplayWeek(std::chrono::year_month_day monday) {
@@ -61,8 +63,8 @@ void LazyAgenda::DisplayWeek(std::chrono::year_month_day monday) {
 }
 
 void LazyAgenda::SaveDisplayedWeek() {
-    if (m_agenda) {  // never built, it holds no edits
-        m_agenda->SaveDisplayedWeek();
+    if (TAgend* agenda = m_agenda.Built()) {  // never built, it holds no edits
+        agenda->SaveDisplayedWeek();
     }
 }
 
@@ -73,7 +75,7 @@ void LazyAgenda::MarkDisplayedWeekStale() {
 }
 
 Slot LazyAgenda::SlotAt(SlotRef slot) const {
-    return m_agenda ? m_agenda->SlotAt(slot) : Slot{DefaultTimeLabel(slot.row), {}};
+    return m_agenda.Built() ? m_agenda.Built()->SlotAt(slot) : Slot{DefaultTimeLabel(slot.row), {}};
 }
 
 void LazyAgenda::SetSlot(SlotRef slot, const Slot& value) {
@@ -89,13 +91,13 @@ void LazyAgenda::ShowSlot(SlotRef slot) {
 }
 
 int LazyAgenda::StartHourIndex() const {
-    return m_agenda ? m_agenda->StartHourIndex() : m_startHour;
+    return m_agenda.Built() ? m_agenda.Built()->StartHourIndex() : m_startHour;
 }
 
 void LazyAgenda::SetNameDayMode(NameDayMode mode) {
     m_nameDayMode = mode;
-    if (m_agenda) {
-        m_agenda->SetNameDayMode(mode);
+    if (TAgend* agenda = m_agenda.Built()) {
+        agenda->SetNameDayMode(mode);
     }
 }
 

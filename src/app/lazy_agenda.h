@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ui/agenda_link.h"
+#include "ui/on_first_use.h"
 
 namespace brivonce {
 
@@ -49,7 +50,7 @@ private:
     NameDayMode m_nameDayMode;
     std::unique_ptr<TChoixD> m_picker;
     std::unique_ptr<THSaisie> m_timeDialog;
-    std::unique_ptr<TAgend> m_agenda;
+    OnFirstUse<TAgend> m_agenda;  // builds the two dialogs too
 };
 
 }  // namespace brivonce

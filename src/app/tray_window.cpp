@@ -14,6 +14,7 @@
 #include "ui/app_context.h"
 #include "ui/bring_forward.h"
 #include "ui/guarded.h"
+#include "ui/icons.h"
 #include "ui/message_boxes.h"
 
 namespace brivonce {
@@ -38,7 +39,7 @@ void TTrayForm::TrayAppeared() {
     if (RxTrayIcon1) {
         return;
     }
-    RxTrayIcon1 = new QSystemTrayIcon(QIcon(":/icons/brivonce.svg"), this);
+    RxTrayIcon1 = new QSystemTrayIcon(BuiltInIcon("brivonce"), this);
     RxTrayIcon1->setObjectName("RxTrayIcon1");
     RxTrayIcon1->setToolTip(kTitle);
     RxTrayIcon1->setContextMenu(m_menu);
@@ -144,7 +145,7 @@ void TTrayForm::SessionEnding() {
 
 void TTrayForm::End() {
     m_ending = true;
-    if (m_windows.confirm && m_windows.confirm->isVisible()) {
+    if (m_windows.confirm.IsVisible()) {
         m_windows.confirm->reject();  // let its pending exec() return
     }
     emit EndRequested();

@@ -13,14 +13,6 @@ using namespace std::chrono;
 // enough that setting the clock back never rings it again.
 constexpr minutes kRungMemory = days{1};
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int TwoDigits(std::string_view text) {
-    return (text[0] - '0') * 10 + (text[1] - '0');
-}
-
 int MinuteOfDay(LocalMinute moment) {
     return static_cast<int>((moment - floor<days>(moment)).count());
 }
@@ -92,19 +84,6 @@ std::vector<DueAlarm> TakeDueSnoozes(const DayReader& readDay, std::vector<Snooz
 
 LocalMinute MakeLocalMinute(year_month_day date, int hour, int minute) {
     return local_days{date} + hours{hour} + minutes{minute};
-}
-
-std::optional<int> ParseTimeLabel(std::string_view label) {
-    if (label.size() != 5 || label[2] != ':' || !IsDigit(label[0]) || !IsDigit(label[1]) ||
-        !IsDigit(label[3]) || !IsDigit(label[4])) {
-        return std::nullopt;
-    }
-    int hour = TwoDigits(label.substr(0, 2));
-    int minute = TwoDigits(label.substr(3, 2));
-    if (hour > 23 || minute > 59) {
-        return std::nullopt;
-    }
-    return hour * 60 + minute;
 }
 
 std::string FormatTimeLabel(int hour, int minute) {

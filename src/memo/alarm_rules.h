@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "activities/activity_lists.h"
+#include "agenda/time_text.h"
 #include "agenda/week_store.h"
 
 namespace brivonce {
@@ -34,10 +35,6 @@ inline constexpr std::array<int, 5> kSnoozeChoices = {5, 10, 15, 30, 60};
 
 // The slots of one day, nullopt when its week has no file.
 using DayReader = std::function<std::optional<Day>(std::chrono::year_month_day)>;
-
-// The minute of the day (0..1439) a label is due at, when it is exactly "hh:mm"
-// with hh 00..23 and mm 00..59. Anything else never rings.
-std::optional<int> ParseTimeLabel(std::string_view label);
 
 // "hh:mm".
 std::string FormatTimeLabel(int hour, int minute);

@@ -102,17 +102,40 @@ TMainForm::TMainForm(AppContext& context)
     // Every setting is read now, so that a save before the first showing
     // writes back what the file held, never values that were not loaded.
     m_settings = LoadSettings(IniFile(m_dataFolder + "brivonce.ini"), PrimaryScreenSize());
-    BuildControls();
     m_alarm = new AlarmEngine(m_context, *this, this);
     BuildMenu();
-    BuildToolbar();
     ConnectMenu();
     ApplySettings();
 }
 
-// Everything but the window's place is applied now, not at the first showing:
-// alarms must ring while the program sits in the tray, and a tick changed from
-// the tray menu before the window was ever shown is what the next save keeps.
+void TMainForm::setVisible(bool visible) {
+    if (visible) {
+        EnsureControls();
+    }
+    QWidget::setVisible(visible);
+}
+
+// The toolbar, the memo and the hour box are built at the first showing, or
+// by the first command that needs them: a start in the tray does not pay for
+// them. Until then the memo is not loaded, so the edit commands have nothing
+// to act on.
+void TMainForm::EnsureControls() {
+    if (Memo) {
+        return;
+    }
+    BuildControls();
+    BuildToolbar();
+    ConnectEditCommands(m_edition, Memo);
+    Memo->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(Memo->mapToGlobal(at)); });
+    ApplyControlSettings();
+}
+
+// Everything but the window's place and its controls is applied now, not at
+// the first showing: alarms must ring while the program sits in the tray, and
+// a tick changed from the tray menu before the window was ever shown is what
+// the next save keeps.
 void TMainForm::ApplySettings() {
     Toujoursvisible1->setChecked(m_settings.options.visible);
     setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.options.visible);
@@ -124,6 +147,13 @@ void TMainForm::ApplySettings() {
     SetNameDayMode(m_settings.options.fas);
     m_textColour = m_settings.police.colour;
     m_backgroundColour = m_settings.options.couleur;
+}
+
+// The memo's font and colours as read at construction, and its scroll bars
+// as ticked now.
+void TMainForm::ApplyControlSettings() {
+    brivonce::SetScrollBars(Memo, {Aucun1, Vertical1, Horizontal1, Lesdeux1},
+                            m_settings.options.ascenseurs);
     Memo->setFont(MemoFont(FontFromRecord(m_settings.police)));
     SetMemoColours(ColourFromValue(m_textColour), ColourFromValue(m_backgroundColour));
     connect(Memo, &QPlainTextEdit::textChanged, this, [this] {
@@ -225,10 +255,6 @@ void TMainForm::BuildMenu() {
     for (QAction* item : items) {
         item->setShortcutContext(Qt::WidgetShortcut);
     }
-
-    Memo->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Memo, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopupMenu1->popup(Memo->mapToGlobal(at)); });
 }
 
 void TMainForm::BuildToolbar() {
@@ -290,7 +316,6 @@ void TMainForm::ConnectMenu() {
     }
     on(Insrerdateetheure1, &TMainForm::Insrerdateetheure1Click);
     on(Effacer1, &TMainForm::Effacer1Click);
-    ConnectEditCommands(m_edition, Memo);
     on(Police, &TMainForm::PoliceClick);
     on(Rendezvous1, &TMainForm::Rendezvous1Click);
     on(Calendrier1, &TMainForm::Calendrier1Click);
@@ -472,6 +497,7 @@ void TMainForm::SetMemoColours(const QColor& text, const QColor& background) {
 
 void TMainForm::SetScrollBars(int choice) {
     brivonce::SetScrollBars(Memo, {Aucun1, Vertical1, Horizontal1, Lesdeux1}, choice);
+
     if (choice >= 0 && choice <= 3) {
         m_settings.options.ascenseurs = choice;
     }
@@ -525,7 +551,10 @@ Settings TMainForm::CurrentSettings() const {
         }
     }
     settings.options.couleur = m_backgroundColour;
-    settings.police = RecordFromFont(Memo->font(), ColourFromValue(m_textColour));
+    // Until the memo is built, the font it would have: the one read, filled
+    // in from the window's.
+    QFont memoFont = Memo ? Memo->font() : FontFromRecord(m_settings.police).resolve(font());
+    settings.police = RecordFromFont(memoFont, ColourFromValue(m_textColour));
     settings.police.colour = m_textColour;
     return settings;
 }
@@ -614,7 +643,12 @@ bool TMainForm::ComboBoxKeyDown(QKeyEvent* key) {
     return false;
 }
 
+// Before the controls exist there is nothing to fill: the first showing
+// refreshes the hour box.
 void TMainForm::SetHourItems(const QStringList& items, int selected) {
+    if (!ComboBox) {
+        return;
+    }
     ComboBox->clear();
     ComboBox->addItems(items);
     ComboBox->setCurrentIndex(selected);
@@ -625,7 +659,9 @@ void TMainForm::BringToFront() {
 }
 
 void TMainForm::FocusMemo() {
-    Memo->setFocus();
+    if (Memo) {
+        Memo->setFocus();
+    }
 }
 
 // "Prévenir a&vant": one tick among the advance warnings, taking effect at once.
@@ -693,7 +729,7 @@ void TMainForm::Sonassociauxalarmes1Click() {
 void TMainForm::PopupMenu1Popup() {
     const AppLinks& links = m_context.links;
     Sonassociauxalarmes1->setEnabled(!m_soundDialogOpen);
-    Apropos1->setEnabled(!(links.aboutBox && links.aboutBox->isVisible()));
+    Apropos1->setEnabled(!(links.aboutBox && links.aboutBox->IsVisible()));
     Police->setEnabled(!m_fontDialogOpen);
     Rendezvous1->setEnabled(!(links.agenda && links.agenda->IsVisible()));
     Calendrier1->setEnabled(!(links.agenda && links.agenda->DatePickerVisible()));
@@ -705,7 +741,9 @@ void TMainForm::PopupMenu1Popup() {
     Importeruncalendrier1->setEnabled(links.calendarImport && !links.calendarImport->ImportOpen());
     Imprimer1->setEnabled(links.print != nullptr);
     Configurationdelimpression1->setEnabled(links.print && !links.print->PrinterSetupOpen());
-    NewBtn->setEnabled(links.notes != nullptr);
+    if (NewBtn) {
+        NewBtn->setEnabled(links.notes != nullptr);
+    }
 }
 
 void TMainForm::Rendezvous1Click() {
@@ -753,6 +791,7 @@ void TMainForm::Importeruncalendrier1Click() {
 }
 
 void TMainForm::Insrerdateetheure1Click() {
+    EnsureControls();
     QDateTime now = m_context.clock->Now();
     QTime time = now.time();
     std::string stamp = DateTimeStamp(FormatShortDate(ToYmd(now.date())), time.hour(),
@@ -762,11 +801,13 @@ void TMainForm::Insrerdateetheure1Click() {
 }
 
 void TMainForm::Effacer1Click() {
+    EnsureControls();
     Memo->selectAll();
     Memo->textCursor().removeSelectedText();
 }
 
 void TMainForm::PoliceClick() {
+    EnsureControls();
     m_fontDialogOpen = true;
     QFont font = Memo->font();
     QColor colour = ColourFromValue(m_textColour);
@@ -780,6 +821,7 @@ void TMainForm::PoliceClick() {
 }
 
 void TMainForm::Couleur1Click() {
+    EnsureControls();
     m_colourDialogOpen = true;
     QColor colour = QColorDialog::getColor(ColourFromValue(m_backgroundColour), this);
     m_colourDialogOpen = false;
@@ -790,6 +832,7 @@ void TMainForm::Couleur1Click() {
 }
 
 void TMainForm::ImprimerClick() {
+    EnsureControls();
     m_context.links.print->PrintText(kMemoJobTitle, Memo->font(),
                                      Memo->palette().color(QPalette::Text),
                                      LinesOf(PlainText(Memo)));
@@ -818,7 +861,7 @@ void TMainForm::AideClick() {
 }
 
 void TMainForm::AboutClick() {
-    m_context.links.aboutBox->exec();
+    m_context.links.aboutBox->Get()->exec();
 }
 
 void TMainForm::Connexionausitewebdelauteur1Click() {

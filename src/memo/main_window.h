@@ -44,20 +44,23 @@ public:
     // Caption, hour box and due alarms, as at every minute.
     void RefreshToday() { m_alarm->RefreshToday(); }
     AlarmEngine* Alarm() { return m_alarm; }
+    // Builds the controls at the first showing.
+    void setVisible(bool visible) override;
 
-    QToolBar* Toolbar971;
-    QPlainTextEdit* Memo;
-    QComboBox* ComboBox;
+    // Null until the first showing, or the first command that needs them.
+    QToolBar* Toolbar971 = nullptr;
+    QPlainTextEdit* Memo = nullptr;
+    QComboBox* ComboBox = nullptr;
+    QToolButton* NewBtn = nullptr;
+    QToolButton* ToolbarButton972 = nullptr;
+    QToolButton* ToolbarButton971 = nullptr;
+    QToolButton* ToolbarButton973 = nullptr;
+    QToolButton* ToolbarButton974 = nullptr;
+    QToolButton* ToolbarButton975 = nullptr;
+    QToolButton* ToolbarButton976 = nullptr;
+    QToolButton* ToolbarButton977 = nullptr;
+
     QMenu* PopupMenu1;
-
-    QToolButton* NewBtn;
-    QToolButton* ToolbarButton972;
-    QToolButton* ToolbarButton971;
-    QToolButton* ToolbarButton973;
-    QToolButton* ToolbarButton974;
-    QToolButton* ToolbarButton975;
-    QToolButton* ToolbarButton976;
-    QToolButton* ToolbarButton977;
 
     // Menu items, named as in the program's documentation.
     QAction* winstart;
@@ -107,12 +110,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void EnsureControls();
     void BuildControls();
     void BuildMenu();
     void BuildToolbar();
     void ConnectMenu();
     void FormShow();
     void ApplySettings();
+    void ApplyControlSettings();
     void PlaceWindow();
     void KeepOnScreen();
     QMargins FrameMargins() const;

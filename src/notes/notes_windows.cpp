@@ -10,8 +10,13 @@
 
 namespace brivonce {
 
-NotesWindows::NotesWindows(AppContext& context, TCourses* courses)
-    : m_context(context), m_courses(courses) {}
+// A file that cannot be read is reported now, as the program starts.
+NotesWindows::NotesWindows(AppContext& context)
+    : m_context(context),
+      m_courses([this] { return std::make_unique<TCourses>(m_context, m_listAtStart); }) {
+    Guarded(*context.messageBoxes, nullptr,
+            [this] { m_listAtStart = LoadShoppingList(m_context.dataFolder); });
+}
 
 NotesWindows::~NotesWindows() {
     SavePostitsAtEnd();
@@ -78,16 +83,24 @@ Tpostit* NotesWindows::Open(int number, const IniFile& settingsFile) {
     return m_postits.emplace_back(std::move(postit)).get();
 }
 
+TCourses* NotesWindows::Courses() {
+    return m_courses;
+}
+
 void NotesWindows::ShowShoppingList() {
     m_courses->exec();
 }
 
 bool NotesWindows::ShoppingListVisible() const {
-    return m_courses->isVisible();
+    return m_courses.IsVisible();
 }
 
 void NotesWindows::SaveShoppingList() {
-    m_courses->SaveShoppingList();
+    if (TCourses* courses = m_courses.Built()) {
+        courses->SaveShoppingList();
+    } else if (m_listAtStart) {
+        brivonce::SaveShoppingList(m_context.dataFolder, *m_listAtStart);
+    }
 }
 
 }  // namespace brivonce

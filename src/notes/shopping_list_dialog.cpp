@@ -10,6 +10,7 @@
 #include "ui/cp1252_input.h"
 #include "ui/dialog_frame.h"
 #include "ui/guarded.h"
+#include "ui/icons.h"
 #include "ui/named_widget.h"
 #include "ui/print_link.h"
 
@@ -29,13 +30,16 @@ QRect InPanel(int left, int top, int width, int height) {
 
 }  // namespace
 
-TCourses::TCourses(AppContext& context)
+TCourses::TCourses(AppContext& context, const std::optional<ShoppingList>& list)
     : m_context(context), m_autosave(this, *context.messageBoxes, [this] { SaveShoppingList(); }) {
     setObjectName("Courses");
     setWindowTitle(QStringLiteral("Liste des courses"));
     MakeFixedDialog(this, 617, 345);
     BuildControls();
-    Guarded(*m_context.messageBoxes, nullptr, [this] { LoadShoppingList(); });
+    if (list) {
+        SetList(*list);
+        m_loaded = true;
+    }
     for (int k = 1; k <= kShoppingItemCount; ++k) {
         connect(CheckBox(k), &QCheckBox::toggled, this, [this] { m_autosave.Changed(); });
         connect(Edit(k), &QLineEdit::textChanged, this, [this] { m_autosave.Changed(); });
@@ -61,7 +65,7 @@ void TCourses::BuildControls() {
         m_edits[k - 1] = edit;
     }
     ConfigBtn = Named<QToolButton>("ConfigBtn", this);
-    ConfigBtn->setIcon(QIcon(":/icons/printer_setup.svg"));
+    ConfigBtn->setIcon(BuiltInIcon("printer_setup"));
     ConfigBtn->setToolTip(QStringLiteral("Configuration de l'impression"));
     ConfigBtn->setGeometry(8, 312, 105, 27);
     PrintBtn = Named<QPushButton>("PrintBtn", QStringLiteral("Imprimer"), this);
@@ -80,11 +84,6 @@ void TCourses::BuildControls() {
                                                       kPrintedBottomStrip);
         });
     });
-}
-
-void TCourses::LoadShoppingList() {
-    SetList(brivonce::LoadShoppingList(m_context.dataFolder));
-    m_loaded = true;
 }
 
 ShoppingList TCourses::List() const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "notes/shopping_list.h"
 #include "ui/autosave.h"
@@ -21,9 +22,9 @@ struct AppContext;
 class TCourses : public QDialog {
     Q_OBJECT
 public:
-    // Reads COURSES.TXT (LoadShoppingList). A file that cannot be read is
-    // reported here and then never written over.
-    explicit TCourses(AppContext& context);
+    // `list`: COURSES.TXT as read at start-up; nullopt when it could not be
+    // read, and then it is never written over.
+    TCourses(AppContext& context, const std::optional<ShoppingList>& list);
 
     ShoppingList List() const;
     void SetList(const ShoppingList& list);
@@ -44,7 +45,6 @@ protected:
 
 private:
     void BuildControls();
-    void LoadShoppingList();
 
     AppContext& m_context;
     std::array<QCheckBox*, kShoppingItemCount> m_checkBoxes{};

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/on_first_use.h"
+
 class QDialog;
 
 namespace brivonce {
@@ -30,7 +32,7 @@ struct AppLinks {
     CalendarImportLink* calendarImport = nullptr;
     NotesLink* notes = nullptr;
     PrintLink* print = nullptr;
-    QDialog* aboutBox = nullptr;
+    OnFirstUse<QDialog>* aboutBox = nullptr;
 };
 
 // What every window is given at construction: where the data lives, the

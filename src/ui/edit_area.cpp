@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ui/icons.h"
 #include "ui/named_widget.h"
 #include "ui/walk_guard.h"
 
@@ -28,7 +29,7 @@ QMenu* AddSubmenu(QMenu* menu, const char* name, const char* caption) {
 QToolButton* AddToolbarButton(QToolBar* toolbar, const char* name, const char* icon,
                               const char* hint) {
     auto* button = Named<QToolButton>(name);
-    button->setIcon(QIcon(QString(":/icons/toolbar/%1.svg").arg(icon)));
+    button->setIcon(BuiltInIcon(QString("toolbar/") + icon));
     button->setToolTip(QString::fromUtf8(hint));
     button->setFixedSize(23, 22);
     button->setAutoRaise(true);
@@ -62,6 +63,9 @@ void SetScrollBars(QPlainTextEdit* edit, const ScrollBarItems& items, int choice
     for (int i = 0; i < 4; ++i) {
         items[i]->setCheckable(true);
         items[i]->setChecked(i == choice);
+    }
+    if (!edit) {
+        return;  // not built yet: it takes the choice when it is
     }
     bool vertical = choice == 1 || choice == 3;
     bool horizontal = choice == 2 || choice == 3;

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "activities/activity_edits.h"
 #include "activities/delete_choice_dialog.h"
 #include "activities/find_dialog.h"
 #include "activities/period_dialog.h"
@@ -114,7 +115,7 @@ private slots:
         QCOMPARE(agenda->StringGrid7->Cell(1, 12), QString("Piscine"));
         QCOMPARE(agenda->StringGrid2->Cell(1, 9), QString("Banque"));
         QCOMPARE(CurrentRow(agenda->StringGrid1), 12);
-        QVERIFY(!run.windows().wait->isVisible());
+        QVERIFY(!run.windows().activityEdits->Wait()->isVisible());
 
         // The next opening keeps the choices, starts from the new source's
         // date, and Cancel changes nothing.
@@ -227,7 +228,7 @@ private slots:
         QVERIFY(agenda);
         TMainForm* memo = run.windows().mainForm;
         memo->Memo->setPlainText("Pain");
-        TWait* wait = run.windows().wait;
+        TWait* wait = run.windows().activityEdits->Wait();
         QStringList opened;  // any window a command opened, closed at once
         QTimer closer;
         closer.setInterval(10);
@@ -286,7 +287,7 @@ private slots:
         TestRun run(m_data.Folder());
         TAgend* agenda = Open(run);
         QVERIFY(agenda);
-        TWait* wait = run.windows().wait;
+        TWait* wait = run.windows().activityEdits->Wait();
         QString title;
         QTimer poll;
         poll.setInterval(0);

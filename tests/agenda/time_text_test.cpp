@@ -5,6 +5,16 @@
 namespace brivonce {
 namespace {
 
+TEST(ParseTimeLabel, OnlyExactlyHoursColonMinutesIsATime) {
+    EXPECT_EQ(ParseTimeLabel("00:00"), 0);
+    EXPECT_EQ(ParseTimeLabel("14:30"), 14 * 60 + 30);
+    EXPECT_EQ(ParseTimeLabel("23:59"), 23 * 60 + 59);
+    for (const char* label : {"", "24:00", "14:60", "1430", "14-30", " 4:30", "4:30", "14:3",
+                              "14:300", "14:30 ", "ab:cd", "1a:30", "-1:30", "+1:30"}) {
+        EXPECT_EQ(ParseTimeLabel(label), std::nullopt) << label;
+    }
+}
+
 TEST(TimeEditText, TakesTheHourAndMinuteAroundAColon) {
     EXPECT_EQ(TimeEditText("14:30"), "14:30");
     EXPECT_EQ(TimeEditText("14h30 et plus"), "14:30");

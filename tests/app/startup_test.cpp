@@ -317,7 +317,7 @@ private slots:
             run.windows().mainForm->Quitter1->trigger();
             QCOMPARE(focused, QString("OKBtn"));
         }
-        TAboutBox* about = run.windows().aboutBox;
+        auto* about = qobject_cast<TAboutBox*>(run.windows().aboutBox.Get());
         QCOMPARE(about->Comments->text(), QString(" pour Linux"));
         QCOMPARE(about->Version->text(), QString("Version 3.0 - %1 bits").arg(sizeof(void*) * 8));
     }

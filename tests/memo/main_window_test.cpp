@@ -343,6 +343,35 @@ private slots:
         QVERIFY(Ini().contains("WinStart=1\r\n"));
     }
 
+    // The memo's controls wait for its first showing; what the file and the
+    // tray menu said before it reaches them then, and a save before it keeps
+    // the memo's font as read.
+    void aStartInTheTrayBuildsTheMemoAtItsFirstShowing() {
+        WriteFile(Folder(), "brivonce.ini",
+                  "[Config]\r\nShowOnStart=0\r\n[Options]\r\nAscenseurs=1\r\n"
+                  "[Police]\r\nnom=Courier\r\ntaille=14\r\ncouleur=255\r\n");
+        TestRun run(Folder());
+        QCOMPARE(run.Start(), StartResult::kRunning);
+        TMainForm* form = Form(run);
+        QVERIFY(!form->Memo && !form->Toolbar971 && !form->ComboBox);
+        form->Lesdeux1->trigger();  // from the tray menu
+        auto police = [this] {
+            QString ini = Ini();
+            int at = ini.indexOf("[Police]");
+            return ini.mid(at, ini.indexOf('[', at + 1) - at);
+        };
+        form->SaveAll();
+        QString saved = police();
+        QVERIFY(saved.contains("taille=14\r\n"));
+        form->show();
+        QCOMPARE(form->Memo->font().pointSize(), 14);
+        QCOMPARE(form->Memo->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(form->Memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(form->ComboBox->count(), 24);
+        form->SaveAll();
+        QCOMPARE(police(), saved);
+    }
+
     void whatIsTypedIsWhatIsStored() {
         auto run = Shown();
         QVERIFY(run);

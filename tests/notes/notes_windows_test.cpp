@@ -199,7 +199,7 @@ private slots:
         auto run = Shown();
         QVERIFY(run);
         TMainForm* form = run->windows().mainForm;
-        TCourses* courses = run->windows().courses;
+        TCourses* courses = run->windows().notes->Courses();
         QVERIFY(courses->CheckBox(3)->isChecked());
         QCOMPARE(courses->Edit(10)->text(), QString("x"));
         OnNextModal([&](QWidget* shown) {

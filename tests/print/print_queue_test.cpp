@@ -21,6 +21,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "activities/activity_list_windows.h"
 #include "activities/past_window.h"
 #include "agenda/agenda_window.h"
 #include "agenda/week_store.h"
@@ -311,8 +312,9 @@ private slots:
             StoreSlot(Folder().toStdString(), ToYmd(QDate(2026, 12, day)), 10, "09:00",
                       texts[day - 7]);
         }
-        TPast* lists = run.windows().past;
-        QVERIFY(lists->ListAllActivities("Brivonce : liste de toutes les activités"));
+        TPast* lists = run.windows().activityLists->Past();
+        lists->Fill("Brivonce : liste de toutes les activités",
+                    ListAllActivities(Folder().toStdString()));
         lists->show();
         QVERIFY(QTest::qWaitForWindowExposed(lists));
         lists->ListBox->item(0)->setSelected(true);
@@ -335,7 +337,7 @@ private slots:
         note->Memo->setPlainText("Appeler Louise");
         PrintedJobs printed;
         QTest::mouseClick(note->ToolbarButton976, Qt::LeftButton);
-        TCourses* courses = run.windows().courses;
+        TCourses* courses = run.windows().notes->Courses();
         courses->show();
         QVERIFY(QTest::qWaitForWindowExposed(courses));
         AcceptPrintDialog([](QDialog*) {});

@@ -69,7 +69,7 @@ private slots:
         run.windows().mainForm->Memo->insertPlainText(QString::fromUtf8("mémo"));
         QTest::mouseClick(run.windows().mainForm->NewBtn, Qt::LeftButton);
         run.windows().notes->Postits().back()->Memo->insertPlainText("note");
-        run.windows().courses->Edit(49)->setText("Riz");
+        run.windows().notes->Courses()->Edit(49)->setText("Riz");
         QTest::qWait(Autosave::kDelayMilliseconds / 2);
         QVERIFY(!QFile::exists(folder + "/postits/1.txt"));  // not at every key
         QTRY_COMPARE_WITH_TIMEOUT(ReadFile(folder + "/postits/1.txt"), QByteArray("note"), 3000);
