@@ -11,6 +11,7 @@
 
 #include "activities/activity_edits.h"
 #include "activities/activity_list_windows.h"
+#include "activities/calendar_import_dialog.h"
 #include "app/about_dialog.h"
 #include "app/command_line.h"
 #include "app/confirm_dialog.h"
@@ -219,6 +220,9 @@ void Application::CreateWindows() {
     // Repetition, deletion and search over the week files.
     m_activityEdits = std::make_unique<ActivityEdits>(m_context);
     m_context.links.activityEdits = windows.activityEdits = m_activityEdits.get();
+    m_calendarImport =
+        std::make_unique<CalendarImport>(m_context, [this] { return m_activityEdits->Wait(); });
+    m_context.links.calendarImport = m_calendarImport.get();
 }
 
 void Application::End() {

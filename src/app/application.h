@@ -20,6 +20,7 @@ namespace brivonce {
 
 class ActivityEdits;
 class ActivityListWindows;
+class CalendarImport;
 class LazyAgenda;
 struct CommandLine;
 class PrintLink;
@@ -79,6 +80,7 @@ private:
     std::vector<std::unique_ptr<QObject>> m_windows;  // destroyed in reverse order
     std::unique_ptr<ActivityListWindows> m_activityLists;
     std::unique_ptr<ActivityEdits> m_activityEdits;
+    std::unique_ptr<CalendarImport> m_calendarImport;
     std::unique_ptr<LazyAgenda> m_agenda;
     bool m_ended = false;
 };

@@ -13,7 +13,9 @@ constexpr std::string_view kUnexpectedArgument = "argument inattendu « %s » (v
 constexpr std::string_view kMissingValue = "il manque la valeur de l'option « %s »";
 constexpr std::string_view kBadDate = "date incorrecte « %s » : la forme attendue est aaaa-mm-jj";
 constexpr std::string_view kRangeWithoutExport =
-    "les options --from et --to ne servent qu'avec --export-ics";
+    "les options --from et --to ne servent qu'avec --export-ics ou --import-ics";
+constexpr std::string_view kExportAndImport =
+    "les options --export-ics et --import-ics ne vont pas ensemble";
 constexpr std::string_view kRangeReversed = "la date de --from est après celle de --to";
 
 // Qt reads these itself; a session manager restarts a program with -session.
@@ -68,6 +70,8 @@ void ReadArgument(const std::vector<std::string>& arguments, size_t& i, CommandL
         line.dataDir = *folder;
     } else if (auto file = ValueOption("--export-ics", arguments, i)) {
         line.icsFile = *file;
+    } else if (auto calendar = ValueOption("--import-ics", arguments, i)) {
+        line.importFile = *calendar;
     } else if (auto from = ValueOption("--from", arguments, i)) {
         line.from = IsoDate(*from);
     } else if (auto to = ValueOption("--to", arguments, i)) {
@@ -87,8 +91,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     for (size_t i = 0; i < arguments.size(); ++i) {
         ReadArgument(arguments, i, line);
     }
-    if ((line.from || line.to) && !line.icsFile) {
+    if ((line.from || line.to) && !line.icsFile && !line.importFile) {
         throw UsageError(std::string(kRangeWithoutExport));
+    }
+    if (line.icsFile && line.importFile) {
+        throw UsageError(std::string(kExportAndImport));
     }
     if (line.from && line.to && *line.from > *line.to) {
         throw UsageError(std::string(kRangeReversed));
@@ -105,8 +112,14 @@ semaine avec alarmes, jours fériés et fêtes, post-it et liste de courses.
   --export-ics=FICHIER     écrit les activités de l'agenda dans FICHIER au
                              format iCalendar (- : sur la sortie standard),
                              puis s'arrête
-  --from=AAAA-MM-JJ        avec --export-ics : à partir de ce jour
-  --to=AAAA-MM-JJ          avec --export-ics : jusqu'à ce jour compris
+  --import-ics=FICHIER     ajoute à l'agenda les événements du calendrier
+                             iCalendar FICHIER, sans remplacer aucune
+                             activité, puis s'arrête
+  --from=AAAA-MM-JJ        avec --export-ics ou --import-ics : à partir de
+                             ce jour (import : aujourd'hui par défaut)
+  --to=AAAA-MM-JJ          avec --export-ics ou --import-ics : jusqu'à ce
+                             jour compris (import : un an après le premier
+                             jour par défaut)
   --help                   affiche cette aide et s'arrête
   --version                affiche la version et s'arrête
 
@@ -114,7 +127,8 @@ Sans --data-dir, les données sont dans $XDG_DATA_HOME/brivonce/
 (par défaut ~/.local/share/brivonce/), ou dans le dossier du programme
 quand il contient déjà un fichier brivonce.ini.
 Un seul exemplaire du programme tourne à la fois ; --export-ics peut
-servir pendant qu'il tourne.
+servir pendant qu'il tourne, --import-ics non : le menu du programme
+« Importer un calendrier… » le remplace alors.
 )";
 }
 

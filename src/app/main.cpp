@@ -1,6 +1,6 @@
 // The command line is read before any Qt application exists: --help,
 // --version and --export-ics need no display, never take the one-copy lock and
-// never start the tray program.
+// never start the tray program. --import-ics needs no display either.
 #include <chrono>
 #include <iostream>
 
@@ -8,6 +8,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/import_command.h"
 #include "platform/program_folder.h"
 
 namespace {
@@ -31,6 +32,15 @@ int ExportIcs(const CommandLine& commandLine) {
     }
 }
 
+int ImportIcs(int& argc, char** argv, const CommandLine& commandLine) {
+    try {
+        std::cout << ImportCalendarFile(argc, argv, commandLine) << std::flush;
+        return std::cout ? 0 : 1;
+    } catch (const Error& error) {
+        return Fail(error, 1);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -46,6 +56,9 @@ int main(int argc, char** argv) {
     }
     if (commandLine.icsFile) {
         return ExportIcs(commandLine);
+    }
+    if (commandLine.importFile) {
+        return ImportIcs(argc, argv, commandLine);
     }
     return RunBrivonce(argc, argv, commandLine);
 }

@@ -35,6 +35,7 @@
 #include "ui/agenda_link.h"
 #include "ui/app_context.h"
 #include "ui/bring_forward.h"
+#include "ui/calendar_import_link.h"
 #include "ui/clock.h"
 #include "ui/cp1252_input.h"
 #include "ui/drop_down.h"
@@ -237,6 +238,8 @@ void TMainForm::BuildMenu() {
                                           "&Liste des activités passées...", "Ctrl+L");
     Listedetouteslesactivits1 = AddMenuItem(edition, "Listedetouteslesactivits1",
                                             "Liste de &toutes les activités...", "Ctrl+T");
+    Importeruncalendrier1 =
+        AddMenuItem(edition, "Importeruncalendrier1", "&Importer un calendrier…");
     QMenu* help = AddSubmenu(PopupMenu1, "N7", "&?");
     Aide1 = AddMenuItem(help, "Aide1", "&Aide...");
     Apropos1 = AddMenuItem(help, "Apropos1", "A &propos...");
@@ -319,6 +322,7 @@ void TMainForm::ConnectMenu() {
     on(Courses1, &TMainForm::Courses1Click);
     on(Listedesactivitspasses1, &TMainForm::Listedesactivitspasses1Click);
     on(Listedetouteslesactivits1, &TMainForm::Listedetouteslesactivits1Click);
+    on(Importeruncalendrier1, &TMainForm::Importeruncalendrier1Click);
     on(Couleur1, &TMainForm::Couleur1Click);
     on(Imprimer1, &TMainForm::ImprimerClick);
     on(Configurationdelimpression1, &TMainForm::Configurationdelimpression1Click);
@@ -734,6 +738,7 @@ void TMainForm::PopupMenu1Popup() {
     Listedesactivitspasses1->setEnabled(lists);
     Listedetouteslesactivits1->setEnabled(lists);
     Courses1->setEnabled(links.notes && !links.notes->ShoppingListVisible());
+    Importeruncalendrier1->setEnabled(links.calendarImport && !links.calendarImport->ImportOpen());
     Imprimer1->setEnabled(links.print != nullptr);
     Configurationdelimpression1->setEnabled(links.print && !links.print->PrinterSetupOpen());
     if (NewBtn) {
@@ -778,6 +783,11 @@ void TMainForm::ShowActivityList(ActivityList kind) {
     if (m_context.links.activityLists->ShowList(kind, false).shown) {
         m_alarm->RefreshToday();
     }
+}
+
+void TMainForm::Importeruncalendrier1Click() {
+    m_context.links.calendarImport->ImportCalendar(this);
+    m_alarm->RefreshToday();  // today may have gained activities
 }
 
 void TMainForm::Insrerdateetheure1Click() {

@@ -95,6 +95,7 @@ public:
     QAction* Courses1;
     QAction* Listedesactivitspasses1;
     QAction* Listedetouteslesactivits1;
+    QAction* Importeruncalendrier1;
     QAction* Aide1;
     QAction* Apropos1;
     QAction* Connexionausitewebdelauteur1;
@@ -152,6 +153,7 @@ private:
     void NewBtnClick();
     void Listedesactivitspasses1Click();
     void Listedetouteslesactivits1Click();
+    void Importeruncalendrier1Click();
     void ShowActivityList(ActivityList kind);
     void ShowPastActivitiesAtStart();
     void winstartClick();

@@ -15,6 +15,7 @@ class ActivityEditsLink;
 class ActivityListsLink;
 class AgendaLink;
 class Autostart;
+class CalendarImportLink;
 class Clock;
 class Desktop;
 class MessageBoxes;
@@ -28,6 +29,7 @@ struct AppLinks {
     AgendaLink* agenda = nullptr;
     ActivityListsLink* activityLists = nullptr;
     ActivityEditsLink* activityEdits = nullptr;
+    CalendarImportLink* calendarImport = nullptr;
     NotesLink* notes = nullptr;
     PrintLink* print = nullptr;
     OnFirstUse<QDialog>* aboutBox = nullptr;

@@ -105,6 +105,12 @@ QString Cp1252Storable(const QString& text) {
     return result;
 }
 
+std::string Cp1252StorableUtf8(std::string_view text) {
+    QString storable =
+        Cp1252Storable(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return storable.toStdString();
+}
+
 void KeepStorable(QLineEdit* edit, MessageBoxes& boxes, int maxLength) {
     edit->setValidator(new StorableValidator(boxes, edit));
     if (maxLength > 0) {

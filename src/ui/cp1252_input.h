@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStyledItemDelegate>
+#include <string>
+#include <string_view>
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -15,6 +17,8 @@ class MessageBoxes;
 // Windows-1252 cannot hold replaced by the same letter without its accent
 // where one exists, else by "?".
 QString Cp1252Storable(const QString& text);
+// The same over UTF-8, for the core rules that are handed it (an import).
+std::string Cp1252StorableUtf8(std::string_view text);
 
 // Keeps what the user types or pastes into an edit storable, so that what is
 // shown is what is saved. The first replacement of the run shows a short

@@ -12,28 +12,15 @@ import tempfile
 import time
 import unittest
 
-try:
-    import icalendar
-except ImportError:
-    print("skipped: python3-icalendar is not installed")
-    sys.exit(77)
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from black_box import import_or_skip, write_week  # noqa: E402
+
+icalendar = import_or_skip("icalendar", "python3-icalendar")
 
 BINARY = sys.argv[1]
 TWENTY_YEARS_SECONDS = float(sys.argv[2])
 LONG = "Réunion d'équipe au siège, salle « Hélène Boucher » ; apporter le " \
        "bilan € du trimestre et les comptes rendus des visites"
-
-
-def write_week(folder, monday, activities):
-    """A week file as the program writes it; activities maps (day 1..7,
-    slot 1..24) to (label, text)."""
-    lines = []
-    for day in range(1, 8):
-        for slot in range(1, 25):
-            lines += activities.get((day, slot), ("%02d:00" % (slot - 1), ""))
-    name = os.path.join(folder, monday.strftime("%Y%m%d") + ".SEM")
-    with open(name, "wb") as week:
-        week.write(("\r\n".join(lines) + "\r\n").encode("cp1252"))
 
 
 def export(folder, out):

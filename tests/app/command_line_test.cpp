@@ -18,6 +18,9 @@ TEST(ParseCommandLine, ReadsEveryOptionInBothForms) {
     exportLine.icsFile = "a.ics";
     exportLine.from = 2026y / January / 31;
     exportLine.to = 2026y / January / 31;
+    CommandLine importLine;
+    importLine.importFile = "b.ics";
+    importLine.to = 2026y / March / 1;
     CommandLine help;
     help.help = help.version = true;
     struct Case {
@@ -30,6 +33,7 @@ TEST(ParseCommandLine, ReadsEveryOptionInBothForms) {
         {{"--data-dir", "--x"}, withFolder("--x")},  // a value may look like an option
         {{"-session", "1234", "--data-dir=/d"}, withFolder("/d")},
         {{"--export-ics", "a.ics", "--from=2026-01-31", "--to", "2026-01-31"}, exportLine},
+        {{"--import-ics=b.ics", "--to=2026-03-01"}, importLine},
         {{"--version", "--help"}, help},
     };
     for (const Case& c : cases) {
@@ -54,7 +58,10 @@ TEST(ParseCommandLine, RefusesWhatItCannotFollowWithOneFrenchLine) {
          "date incorrecte « 2026-2-3 » : la forme attendue est aaaa-mm-jj"},
         {{"--export-ics=a", "--to=20260203xx"},
          "date incorrecte « 20260203xx » : la forme attendue est aaaa-mm-jj"},
-        {{"--to=2026-02-03"}, "les options --from et --to ne servent qu'avec --export-ics"},
+        {{"--to=2026-02-03"},
+         "les options --from et --to ne servent qu'avec --export-ics ou --import-ics"},
+        {{"--export-ics=a", "--import-ics=b"},
+         "les options --export-ics et --import-ics ne vont pas ensemble"},
         {{"--export-ics=a", "--from=2026-02-03", "--to=2026-02-02"},
          "la date de --from est après celle de --to"},
     };
