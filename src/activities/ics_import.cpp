@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "memo/alarm_rules.h"
+#include "agenda/time_text.h"
 #include "text/cp1252.h"
 #include "text/dates.h"
 #include "text/error.h"

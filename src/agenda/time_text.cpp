@@ -97,4 +97,13 @@ std::string StepTime(std::string_view text, TimePart part, int delta) {
     return digits;
 }
 
+std::string FormatTimeLabel(int hour, int minute) {
+    std::string text = "00:00";
+    text[0] = static_cast<char>('0' + hour / 10);
+    text[1] = static_cast<char>('0' + hour % 10);
+    text[3] = static_cast<char>('0' + minute / 10);
+    text[4] = static_cast<char>('0' + minute % 10);
+    return text;
+}
+
 }  // namespace brivonce

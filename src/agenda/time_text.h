@@ -17,6 +17,9 @@ enum class TimePart { kHour, kMinute };
 // never rings, and an export places its slot at the slot's own hour.
 std::optional<int> ParseTimeLabel(std::string_view label);
 
+// "hh:mm", the label of a time.
+std::string FormatTimeLabel(int hour, int minute);
+
 // What the edit shows for a slot's label: its characters 1-2 and 4-5 around a
 // colon. Characters the label lacks are blanks.
 std::string TimeEditText(std::string_view label);

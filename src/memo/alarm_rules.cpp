@@ -86,15 +86,6 @@ LocalMinute MakeLocalMinute(year_month_day date, int hour, int minute) {
     return local_days{date} + hours{hour} + minutes{minute};
 }
 
-std::string FormatTimeLabel(int hour, int minute) {
-    std::string text = "00:00";
-    text[0] = static_cast<char>('0' + hour / 10);
-    text[1] = static_cast<char>('0' + hour % 10);
-    text[3] = static_cast<char>('0' + minute / 10);
-    text[4] = static_cast<char>('0' + minute % 10);
-    return text;
-}
-
 std::array<std::string, kSlotsPerDay> HourBoxItems(const std::optional<Day>& today, int hour,
                                                    int minute) {
     const Day& day = today ? *today : DefaultDay();

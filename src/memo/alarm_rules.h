@@ -36,9 +36,6 @@ inline constexpr std::array<int, 5> kSnoozeChoices = {5, 10, 15, 30, 60};
 // The slots of one day, nullopt when its week has no file.
 using DayReader = std::function<std::optional<Day>(std::chrono::year_month_day)>;
 
-// "hh:mm".
-std::string FormatTimeLabel(int hour, int minute);
-
 // The hour box's 24 items: each slot's label (its default label when the week
 // has no file), followed by " - " and its activity when it has one. The item of
 // the current hour shows the current time instead of its label.

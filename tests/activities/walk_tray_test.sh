@@ -21,7 +21,8 @@ mkdir -p "$data"
 # of past activities opens.
 printf '[Config]\r\nShowOnStart=0\r\n[Options]\r\nAlarme=0\r\n' >"$data/brivonce.ini"
 monday=$(date -d "$(($(date +%u) - 1)) days ago" +%F)
-weeks=1500
+# Long enough that the walk outlasts the menu clicks on an idle machine.
+weeks=5000
 # Every hour of each Monday holds "Réunion", for `weeks` weeks from this one.
 python3 - "$data" "$monday" "$weeks" <<'PY'
 import datetime, sys
