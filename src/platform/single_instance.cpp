@@ -1,11 +1,17 @@
 #include "platform/single_instance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <cstring>
+#include <optional>
 
 namespace brivonce {
 namespace {
@@ -13,6 +19,22 @@ namespace {
 QString RuntimeFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
+// The socket's address; nullopt when the path is too long for one.
+std::optional<sockaddr_un> SocketAddress(const QString& path) {
+    QByteArray bytes = QFile::encodeName(path);
+    sockaddr_un address{};
+    if (bytes.size() >= static_cast<qsizetype>(sizeof(address.sun_path))) {
+        return std::nullopt;
+    }
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, bytes.constData(), bytes.size());
+    return address;
+}
+
+int StreamSocket() {
+    return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
 }
 
 }  // namespace
@@ -26,7 +48,12 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& programFileName)
     m_lock->setStaleLockTime(0);
 }
 
-SingleInstanceGuard::~SingleInstanceGuard() = default;
+SingleInstanceGuard::~SingleInstanceGuard() {
+    if (m_listener >= 0) {
+        close(m_listener);
+        unlink(QFile::encodeName(m_socketPath).constData());
+    }
+}
 
 SingleInstanceGuard::Result SingleInstanceGuard::Acquire() {
     if (m_lock->tryLock(0)) {
@@ -56,24 +83,43 @@ SingleInstanceGuard::Result SingleInstanceGuard::Acquire() {
 }
 
 // Without the socket the program still runs; a second start then only ends.
+// A plain Unix socket: Qt's local sockets would load Qt Network and the
+// Kerberos and proxy libraries it brings, at every start of the session.
 void SingleInstanceGuard::Listen() {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(m_socketPath);  // left by a copy that crashed
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            socket->deleteLater();
+    std::optional<sockaddr_un> address = SocketAddress(m_socketPath);
+    int listener = address ? StreamSocket() : -1;
+    if (listener < 0) {
+        return;
+    }
+    unlink(address->sun_path);  // left by a copy that crashed
+    if (bind(listener, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) != 0 ||
+        chmod(address->sun_path, S_IRUSR | S_IWUSR) != 0 || listen(listener, 8) != 0) {
+        close(listener);
+        return;
+    }
+    m_listener = listener;
+    auto* notifier = new QSocketNotifier(listener, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        int connection = accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection >= 0) {
+            close(connection);
             emit ShowRequested();
         }
     });
-    m_server->listen(m_socketPath);
 }
 
 bool SingleInstanceGuard::AskRunningCopyToShow() const {
-    QLocalSocket socket;
-    socket.connectToServer(m_socketPath);
-    constexpr int kTimeoutMs = 3000;
-    return socket.waitForConnected(kTimeoutMs);
+    std::optional<sockaddr_un> address = SocketAddress(m_socketPath);
+    int connection = address ? StreamSocket() : -1;
+    if (connection < 0) {
+        return false;
+    }
+    // A local connect answers at once: accepted into the running copy's
+    // queue, or refused when nothing listens.
+    bool reached =
+        ::connect(connection, reinterpret_cast<const sockaddr*>(&*address), sizeof(*address)) == 0;
+    close(connection);
+    return reached;
 }
 
 }  // namespace brivonce

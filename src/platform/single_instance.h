@@ -5,8 +5,6 @@
 #include <QString>
 #include <memory>
 
-class QLocalServer;
-
 namespace brivonce {
 
 // One copy of the program per user: a lock file in the user's runtime folder,
@@ -47,7 +45,7 @@ private:
     QString m_lockPath;
     QString m_socketPath;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1;  // the socket a second copy connects to
 };
 
 }  // namespace brivonce
