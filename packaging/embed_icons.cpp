@@ -2,14 +2,12 @@
 // them as C++ arrays of premultiplied ARGB pixels, so that the program shows
 // them with no image plugin and no SVG code at run time.
 // Usage: embed_icons OUT.cpp --sizes 16,24,32 NAME=FILE.svg ... [--sizes ...]
-#include <QImage>
-#include <QPainter>
-#include <QString>
 #include <QStringList>
-#include <QSvgRenderer>
 #include <cstdio>
 #include <fstream>
 #include <vector>
+
+#include "render_svg.h"
 
 namespace {
 
@@ -17,17 +15,6 @@ struct Picture {
     QString name;
     int size;
 };
-
-QImage Render(const QString& file, int size) {
-    QSvgRenderer renderer(file);
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-    return renderer.isValid() ? image : QImage();
-}
 
 // One array of pixels, each written as its 0xAARRGGBB value, so the program
 // reads it back whatever its byte order.
@@ -65,7 +52,7 @@ int main(int argc, char** argv) {
         QString name = argument.section('=', 0, 0);
         QString file = argument.section('=', 1);
         for (const QString& size : sizes) {
-            QImage image = Render(file, size.toInt());
+            QImage image = RenderSvg(file, size.toInt());
             if (image.isNull() || size.toInt() <= 0) {
                 std::fprintf(stderr, "embed_icons: cannot render %s at %s pixels\n",
                              qPrintable(file), qPrintable(size));
