@@ -76,8 +76,14 @@ session_start_x11() {
     export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
     wait_for 20 xwininfo -root || fail "Xvfb did not start"
-    session_spawn openbox
-    wait_for 20 session_wm_running || fail "openbox did not start"
+    # openbox now and then dies at start on a loaded machine: one more try.
+    local try
+    for try in 1 2; do
+        session_spawn openbox
+        wait_for 10 session_wm_running && return 0
+        kill "${session_pids[-1]}" 2>/dev/null
+    done
+    fail "openbox did not start: $(tail -5 "$session_scratch/session.log")"
 }
 
 session_wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
