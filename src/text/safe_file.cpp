@@ -93,7 +93,8 @@ bool WriteTemporary(const fs::path& target, std::string_view bytes, std::string&
 bool MissingOrRegular(const fs::path& file) {
     std::error_code ec;
     fs::file_status status = fs::symlink_status(file, ec);
-    return status.type() == fs::file_type::not_found || fs::is_regular_file(status);
+    fs::file_type type = status.type();
+    return type == fs::file_type::not_found || type == fs::file_type::regular;
 }
 
 // Reads an open regular file of `size` bytes to its end.
